@@ -1,0 +1,60 @@
+#include "ModGlobal.h"
+
+#include "BuildConstants.h"
+
+#include "../bank/ProgramFolder.h"
+
+#include <system_error>
+
+namespace ModGlobal {
+
+std::string CompetitionTitle;
+std::string DataFileName;
+std::string CurrentDataFile;
+
+std::shared_ptr<cDocumento> Document;
+std::shared_ptr<cQuesiti> TestSet;
+std::shared_ptr<cRecordBase> RecordStore;
+
+std::vector<cFiltroMain> Filters;
+std::vector<cSetEsame> ExamSets;
+int32_t ExamHours = 0;
+int32_t ExamMinutes = 0;
+
+std::shared_ptr<cTemi> Themes;
+std::shared_ptr<cTema> CurrentTheme;
+
+std::filesystem::path CurrentDataPath() { return ProgramFolder::Get() / CurrentDataFile; }
+
+std::filesystem::path CurrentRecordPath() { return ProgramFolder::Get() / (CurrentDataFile + ".rec"); }
+
+bool DataFileExists()
+{
+    std::error_code ec;
+    return std::filesystem::is_regular_file(ProgramFolder::Get() / DataFileName, ec);
+}
+
+void InitGlobals()
+{
+    Themes = ModThemes::InitThemes();
+    CompetitionTitle = std::string(BuildConstants::CompetitionTitle);
+    DataFileName = std::string(BuildConstants::DataFileName);
+}
+
+void Reset()
+{
+    CompetitionTitle.clear();
+    DataFileName.clear();
+    CurrentDataFile.clear();
+    Document.reset();
+    TestSet.reset();
+    RecordStore.reset();
+    Filters.clear();
+    ExamSets.clear();
+    ExamHours = 0;
+    ExamMinutes = 0;
+    Themes.reset();
+    CurrentTheme.reset();
+}
+
+}  // namespace ModGlobal

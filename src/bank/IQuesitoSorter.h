@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+class cQuesito;
+
+// Ordering key of a question for a draw, or SkipKey to leave it out.
+class IQuesitoSorter {
+public:
+    static constexpr const char* SkipKey = "_SKIP_";
+
+    virtual ~IQuesitoSorter() = default;
+    virtual std::string GetOrder(const cQuesito& oQuesito) = 0;
+};

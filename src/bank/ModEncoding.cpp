@@ -1,0 +1,63 @@
+#include "ModEncoding.h"
+
+#include <array>
+
+namespace ModEncoding {
+
+namespace {
+
+// Digit value of every byte; characters outside the alphabet count as 0 so that
+// damaged text still decodes.
+constexpr std::array<uint8_t, 256> MakeDigitTable()
+{
+    std::array<uint8_t, 256> table{};
+    for (size_t k = 0; k < CodecAlphabet.size(); ++k) {
+        const auto c = static_cast<unsigned char>(CodecAlphabet[k]);
+        table[c] = static_cast<uint8_t>(k);
+        if (c >= 'A' && c <= 'Z') table[c - 'A' + 'a'] = static_cast<uint8_t>(k);
+    }
+    return table;
+}
+
+constexpr auto DigitOf = MakeDigitTable();
+
+}  // namespace
+
+uint32_t PlaceBits(uint32_t digit, uint32_t acc, int lo, int /*hi*/)
+{
+    return acc + (digit << lo);
+}
+
+uint32_t DecodeGroup(std::string_view group)
+{
+    uint32_t acc = 0;
+    for (size_t i = 0; i < 5 && i < group.size(); ++i)
+        acc = PlaceBits(DigitOf[static_cast<unsigned char>(group[i])], acc, static_cast<int>(5 * i),
+                        static_cast<int>(5 * i + 4));
+    return acc;
+}
+
+std::string Decode(std::string_view encoded)
+{
+    std::string stripped;
+    std::string_view s = encoded;
+    if (encoded.find('-') != std::string_view::npos) {
+        stripped.reserve(encoded.size());
+        for (const char c : encoded)
+            if (c != '-') stripped.push_back(c);
+        s = stripped;
+    }
+
+    std::string result;
+    result.reserve(s.size() / 5 * 3);
+    for (size_t i = 0; i + 5 <= s.size(); i += 5) {
+        const uint32_t value = DecodeGroup(s.substr(i, 5));
+        // A fifth digit of 8 or more would give a first code above 255: keep the low byte.
+        result.push_back(static_cast<char>((value >> 16) & 0xFF));
+        result.push_back(static_cast<char>((value >> 8) & 0xFF));
+        result.push_back(static_cast<char>(value & 0xFF));
+    }
+    return result;
+}
+
+}  // namespace ModEncoding

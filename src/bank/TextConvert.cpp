@@ -1,0 +1,103 @@
+#include "TextConvert.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace TextConvert {
+
+namespace {
+
+char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+std::optional<int32_t> ToInt32(std::string_view text)
+{
+    text = TrimBlanks(text);
+    if (text.empty()) return std::nullopt;
+    size_t i = 0;
+    bool negative = false;
+    if (text[0] == '+' || text[0] == '-') {
+        negative = text[0] == '-';
+        ++i;
+    }
+    int64_t whole = 0;
+    size_t digits = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits) {
+        whole = whole * 10 + (text[i] - '0');
+        if (whole > 4294967296LL) return std::nullopt;
+    }
+    bool roundUp = false;
+    if (i < text.size() && (text[i] == '.' || text[i] == ',')) {
+        ++i;
+        // Only the fraction's relation to one half matters.
+        const size_t fracStart = i;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits) {}
+        const std::string_view frac = text.substr(fracStart, i - fracStart);
+        if (!frac.empty()) {
+            if (frac[0] > '5') roundUp = true;
+            else if (frac[0] == '5') {
+                const bool exactHalf = frac.find_first_not_of('0', 1) == std::string_view::npos;
+                roundUp = exactHalf ? (whole % 2 == 1) : true;
+            }
+        }
+    }
+    if (digits == 0 || i != text.size()) return std::nullopt;
+    if (roundUp) ++whole;
+    if (negative) whole = -whole;
+    if (whole < INT32_MIN || whole > INT32_MAX) return std::nullopt;
+    return static_cast<int32_t>(whole);
+}
+
+std::optional<bool> ToBool(std::string_view text)
+{
+    const auto t = TrimBlanks(text);
+    if (EqualsIgnoreCase(t, "true") || EqualsIgnoreCase(t, "vero")) return true;
+    if (EqualsIgnoreCase(t, "false") || EqualsIgnoreCase(t, "falso")) return false;
+    if (const auto n = ToInt32(t)) return *n != 0;
+    return std::nullopt;
+}
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    return true;
+}
+
+std::string ToLowerAscii(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out) c = LowerAscii(c);
+    return out;
+}
+
+std::string ReplaceIgnoreCase(std::string_view text, std::string_view what, std::string_view with)
+{
+    if (what.empty() || text.size() < what.size()) return std::string(text);
+    std::string out;
+    out.reserve(text.size());
+    const char first = LowerAscii(what[0]);
+    size_t i = 0;
+    while (i < text.size()) {
+        if (LowerAscii(text[i]) == first && text.size() - i >= what.size()
+            && EqualsIgnoreCase(text.substr(i, what.size()), what)) {
+            out.append(with);
+            i += what.size();
+        } else {
+            out.push_back(text[i++]);
+        }
+    }
+    return out;
+}
+
+}  // namespace TextConvert

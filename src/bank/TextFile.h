@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// 8-bit text files as the program keeps them: bytes unchanged, lines read with
+// CR LF or LF endings and written with CR LF.
+namespace TextFile {
+
+// The whole file, or nothing when it cannot be read.
+std::optional<std::string> ReadAll(const std::filesystem::path& path);
+
+// Lines of a text, without their line ends.
+std::vector<std::string_view> SplitLines(std::string_view text);
+
+}  // namespace TextFile

@@ -1,0 +1,142 @@
+#include "cDocumento.h"
+
+#include "ProgramFolder.h"
+#include "TextConvert.h"
+#include "TextFile.h"
+#include "cRecordBase.h"
+
+#include <fstream>
+#include <system_error>
+
+namespace {
+
+std::vector<std::string_view> SplitFields(std::string_view value)
+{
+    std::vector<std::string_view> fields;
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = value.find(',', start);
+        fields.push_back(value.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    return fields;
+}
+
+void SetNumber(const std::vector<std::string_view>& fields, size_t k, int32_t& target)
+{
+    if (k < fields.size())
+        if (const auto v = TextConvert::ToInt32(fields[k])) target = *v;
+}
+
+}  // namespace
+
+void cDocumento::SetNumRisposte(int32_t value)
+{
+    m_numRisposte = value;
+    m_quesiti->NumRisposte = value;
+}
+
+void cDocumento::Clear()
+{
+    m_argomenti = std::make_shared<cArgomenti>();
+    m_quesiti = std::make_shared<cQuesiti>();
+    SetNumRisposte(4);
+}
+
+void cDocumento::LoadFromText(const std::filesystem::path& path)
+{
+    Clear();
+    const auto data = TextFile::ReadAll(path);
+    if (!data) return;
+    int32_t counter = 0;
+    cQuesiti::Ptr current;
+    for (const std::string_view line : TextFile::SplitLines(*data)) {
+        if (line.size() < 3 || line[2] != ':') continue;
+        const std::string_view tag = line.substr(0, 3);
+        const std::string_view value = line.substr(3);
+        if (tag == "AM:") {
+            m_argomenti->Add(std::string(value));
+        } else if (tag == "NR:") {
+            if (const auto n = TextConvert::ToInt32(value)) SetNumRisposte(*n);
+        } else if (tag == "QI:") {
+            const auto fields = SplitFields(value);
+            current = m_quesiti->Add(++counter);
+            SetNumber(fields, 0, current->IDGazzetta);
+            if (fields.size() > 1)
+                if (const auto id = TextConvert::ToInt32(fields[1])) current->SetArgomento(m_argomenti->Find(*id));
+            SetNumber(fields, 2, current->Difficolta);
+            SetNumber(fields, 3, current->RispostaCorretta);
+        } else if (!current) {
+            continue;
+        } else if (tag == "QD:") {
+            current->Descrizione = value;
+        } else if (tag == "NO:") {
+            current->Note = value;
+        } else if (tag == "LE:") {
+            current->Brano = value;
+        } else if (tag == "HI:") {
+            current->Hint = value;
+        } else if (tag == "IM:") {
+            current->Immagine = value;
+        } else if (tag[0] == 'R' && tag[1] >= '1' && tag[1] <= '5') {
+            current->SetRisposta(tag[1] - '0', std::string(value));
+        }
+    }
+}
+
+void cDocumento::LoadArgomentiFromText(const std::string& nomeFile)
+{
+    LoadArgomentiFromPath(ProgramFolder::Get() / nomeFile);
+}
+
+void cDocumento::LoadArgomentiFromPath(const std::filesystem::path& path)
+{
+    m_argomenti->Clear();
+    const auto data = TextFile::ReadAll(path);
+    if (!data) return;
+    bool started = false;
+    for (const std::string_view line : TextFile::SplitLines(*data)) {
+        if (line.substr(0, 3) == "AM:") {
+            started = true;
+            m_argomenti->Add(std::string(line.substr(3)));
+        } else if (started) {
+            break;
+        }
+    }
+}
+
+void cDocumento::GetRangePerArgomento(const std::shared_ptr<cArgomento>& argomento, int32_t& primoID,
+                                      int32_t& ultimoID) const
+{
+    primoID = 0;
+    ultimoID = 0;
+    for (const auto& q : *m_quesiti) {
+        if (q->Argomento() == argomento && argomento) {
+            if (primoID == 0) primoID = q->IDGazzetta;
+            ultimoID = q->IDGazzetta;
+        } else if (primoID > 0) {
+            break;
+        }
+    }
+}
+
+bool cDocumento::InitializeRecordBase(const std::filesystem::path& path) const
+{
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec)) {
+        // Even a read-only file is replaced.
+        std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::add, ec);
+        std::filesystem::remove(path, ec);
+    }
+    {
+        cRecordBase store;
+        if (!store.CreateNew(path)) return false;
+    }
+    // All records cleared at once: one write instead of one per question.
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    const std::string zeros(static_cast<size_t>(m_quesiti->Count()) * cRecordSpec::RecordSize, '\0');
+    out.write(zeros.data(), static_cast<std::streamsize>(zeros.size()));
+    out.close();
+    return static_cast<bool>(out);
+}

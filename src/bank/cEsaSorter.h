@@ -1,0 +1,12 @@
+#pragma once
+
+#include "IQuesitoSorter.h"
+#include "cSetEsame.h"
+
+// Keeps the questions matching one exam-composition entry, all with one key.
+class cEsaSorter : public IQuesitoSorter {
+public:
+    cSetEsame SetEsame;
+
+    std::string GetOrder(const cQuesito& oQuesito) override;
+};

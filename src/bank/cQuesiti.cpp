@@ -1,0 +1,215 @@
+#include "cQuesiti.h"
+
+#include "BankError.h"
+#include "BankRandom.h"
+#include "IQuesitoSorter.h"
+#include "TextConvert.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr int32_t Cancelled = 9;
+
+int32_t DigitAt(const std::string& digits, size_t i)
+{
+    if (i >= digits.size() || digits[i] < '0' || digits[i] > '9')
+        throw BankError("answer string too short or not a digit at position " + std::to_string(i + 1));
+    return digits[i] - '0';
+}
+
+int32_t TopicId(const cQuesito& q) { return q.Argomento() ? q.Argomento()->ID : 0; }
+
+// A draw record: the sorter's key in a 16-character field, then the random key.
+struct DrawRecord {
+    char order[16];
+    int32_t random;
+    int32_t codice;
+};
+
+}  // namespace
+
+const cQuesiti::Ptr& cQuesiti::Item(int32_t index) const
+{
+    if (index < 1 || index > Count()) throw BankError("question index out of range: " + std::to_string(index));
+    return m_items[static_cast<size_t>(index - 1)];
+}
+
+const cQuesiti::Ptr& cQuesiti::Item(const std::string& key) const
+{
+    if (key.size() > 3 && TextConvert::EqualsIgnoreCase(std::string_view(key).substr(0, 3), "cod")) {
+        if (const auto codice = TextConvert::ToInt32(std::string_view(key).substr(3));
+            codice && std::to_string(*codice) == key.substr(3)) {
+            if (const auto it = m_byCodice.find(*codice); it != m_byCodice.end()) return m_items[it->second];
+        }
+    }
+    throw BankError("no question with key " + key);
+}
+
+cQuesiti::Ptr cQuesiti::ItemByCodice(int32_t codice) const
+{
+    const auto it = m_byCodice.find(codice);
+    return it == m_byCodice.end() ? nullptr : m_items[it->second];
+}
+
+cQuesiti::Ptr cQuesiti::Add(int32_t codice)
+{
+    auto q = std::make_shared<cQuesito>();
+    q->Codice = codice;
+    return AddObject(std::move(q));
+}
+
+cQuesiti::Ptr cQuesiti::AddObject(Ptr oQuesito)
+{
+    if (!oQuesito) throw BankError("null question");
+    if (!m_byCodice.emplace(oQuesito->Codice, m_items.size()).second)
+        throw BankError("duplicate key cod" + std::to_string(oQuesito->Codice));
+    m_items.push_back(oQuesito);
+    return oQuesito;
+}
+
+void cQuesiti::Clear()
+{
+    m_items.clear();
+    m_byCodice.clear();
+}
+
+std::string cQuesiti::RisposteDate() const
+{
+    std::string s;
+    s.reserve(m_items.size());
+    for (const auto& q : m_items) s += std::to_string(q->RispostaData);
+    return s;
+}
+
+void cQuesiti::SetRisposteDate(const std::string& digits)
+{
+    // Check the whole string first so that a bad one changes nothing.
+    for (size_t i = 0; i < m_items.size(); ++i) DigitAt(digits, i);
+    for (size_t i = 0; i < m_items.size(); ++i) m_items[i]->RispostaData = DigitAt(digits, i);
+}
+
+std::string cQuesiti::RisposteCorrette() const
+{
+    std::string s;
+    s.reserve(m_items.size());
+    for (const auto& q : m_items) s += std::to_string(q->RispostaCorretta);
+    return s;
+}
+
+void cQuesiti::RisposteCorretteFix(const std::string& digits)
+{
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        cQuesito& q = *m_items[i];
+        const int32_t target = DigitAt(digits, i);
+        if (q.RispostaCorretta != target && q.RispostaData != 0) {
+            std::string atCorrect = q.Risposta(q.RispostaCorretta);
+            std::string atTarget = q.Risposta(target);
+            q.SetRisposta(q.RispostaCorretta, std::move(atTarget));
+            q.SetRisposta(target, std::move(atCorrect));
+            q.RispostaCorretta = target;
+        }
+    }
+}
+
+int32_t cQuesiti::NumRisposteEsatte() const
+{
+    return static_cast<int32_t>(std::count_if(m_items.begin(), m_items.end(), [](const Ptr& q) {
+        return q->RispostaData != 0 && q->RispostaData == q->RispostaCorretta;
+    }));
+}
+
+void cQuesiti::ShuffleAnswers()
+{
+    BankRandom::SeedFromTimeOfDay();
+    for (const auto& q : m_items) q->ShuffleAnswers(q->NumRisposte());
+}
+
+template <typename Keep>
+std::shared_ptr<cQuesiti> cQuesiti::Where(Keep keep) const
+{
+    auto result = std::make_shared<cQuesiti>();
+    result->m_items.reserve(m_items.size());
+    for (const auto& q : m_items)
+        if (keep(*q)) result->AddObject(q);
+    return result;
+}
+
+std::shared_ptr<cQuesiti> cQuesiti::GetFirstN(int32_t quanti) const
+{
+    auto result = std::make_shared<cQuesiti>();
+    const int32_t n = std::min(std::max(quanti, 0), Count());
+    for (int32_t i = 0; i < n; ++i) result->AddObject(m_items[static_cast<size_t>(i)]);
+    return result;
+}
+
+std::shared_ptr<cQuesiti> cQuesiti::EliminaQuesitiAnnullati() const
+{
+    return Where([](const cQuesito& q) { return q.Difficolta != Cancelled; });
+}
+
+std::shared_ptr<cQuesiti> cQuesiti::GetRangeGazzetta(int32_t nQuesito1, int32_t nQuesito2) const
+{
+    const int32_t upper = nQuesito2 <= 0 ? 999999 : nQuesito2;
+    return Where([&](const cQuesito& q) {
+        return q.IDGazzetta >= nQuesito1 && q.IDGazzetta <= upper && q.Difficolta != Cancelled;
+    });
+}
+
+std::shared_ptr<cQuesiti> cQuesiti::FilterByArgomento(const std::shared_ptr<cArgomento>& oArgomento) const
+{
+    return Where([&](const cQuesito& q) { return oArgomento && q.Argomento() == oArgomento; });
+}
+
+std::shared_ptr<cQuesiti> cQuesiti::FilterByRangeArgomenti(int32_t nArgomento1, int32_t nArgomento2,
+                                                           int32_t nArgomentoExtra) const
+{
+    return Where([&](const cQuesito& q) {
+        const int32_t id = TopicId(q);
+        return (id >= nArgomento1 && id <= nArgomento2) || (nArgomentoExtra >= 1 && id == nArgomentoExtra);
+    });
+}
+
+std::shared_ptr<cQuesiti> cQuesiti::FilterByRangeIDGazzetta(int32_t nQuesito1, int32_t nQuesito2) const
+{
+    return Where([&](const cQuesito& q) { return q.IDGazzetta >= nQuesito1 && q.IDGazzetta <= nQuesito2; });
+}
+
+std::shared_ptr<cQuesiti> cQuesiti::GetRandomized(IQuesitoSorter* sorter) const
+{
+    BankRandom::SeedFromTimeOfDay();
+    auto result = std::make_shared<cQuesiti>();
+    try {
+        std::vector<DrawRecord> records;
+        records.reserve(m_items.size());
+        for (const auto& q : m_items) {
+            if (q->Difficolta == Cancelled) continue;
+            DrawRecord rec{};
+            rec.random = static_cast<int32_t>(std::lround(BankRandom::Next() * 99000.0));
+            rec.codice = q->Codice;
+            std::memset(rec.order, ' ', sizeof rec.order);
+            if (sorter) {
+                const std::string key = sorter->GetOrder(*q);
+                // A fixed-width field: longer keys are cut, shorter ones padded with blanks.
+                std::memcpy(rec.order, key.data(), std::min(key.size(), sizeof rec.order));
+            }
+            records.push_back(rec);
+        }
+        std::stable_sort(records.begin(), records.end(), [](const DrawRecord& a, const DrawRecord& b) {
+            if (const int c = std::memcmp(a.order, b.order, sizeof a.order); c != 0) return c < 0;
+            return a.random < b.random;
+        });
+        result->m_items.reserve(records.size());
+        for (const auto& rec : records) {
+            if (sorter
+                && TextConvert::TrimBlanks(std::string_view(rec.order, sizeof rec.order)) == IQuesitoSorter::SkipKey)
+                continue;
+            if (auto q = ItemByCodice(rec.codice)) result->AddObject(std::move(q));
+        }
+    } catch (const std::exception&) {
+        // A failed draw returns what was gathered so far.
+    }
+    return result;
+}

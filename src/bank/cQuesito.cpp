@@ -1,0 +1,119 @@
+#include "cQuesito.h"
+
+#include "BankError.h"
+#include "BankRandom.h"
+#include "DisplayCleaning.h"
+#include "ModEncoding.h"
+#include "TextConvert.h"
+
+#include <vector>
+
+namespace {
+
+std::string Visual(const std::string& encoded) { return CleanForDisplay(ModEncoding::Decode(encoded)); }
+
+void CheckIndex(int32_t i)
+{
+    if (i < 1 || i > cQuesito::MaxRisposte) throw BankError("answer index out of range: " + std::to_string(i));
+}
+
+}  // namespace
+
+const std::string& cQuesito::Risposta(int32_t i) const
+{
+    CheckIndex(i);
+    return m_risposte[static_cast<size_t>(i - 1)];
+}
+
+void cQuesito::SetRisposta(int32_t i, std::string value)
+{
+    CheckIndex(i);
+    m_risposte[static_cast<size_t>(i - 1)] = std::move(value);
+}
+
+std::string cQuesito::VisualDescrizione() const { return Visual(Descrizione); }
+std::string cQuesito::VisualNote() const { return Visual(Note); }
+std::string cQuesito::VisualHint() const { return Visual(Hint); }
+std::string cQuesito::VisualBrano() const { return Visual(Brano); }
+std::string cQuesito::VisualRisposta(int32_t i) const { return Visual(Risposta(i)); }
+
+std::string cQuesito::Serial() const
+{
+    const char sep = '\0';
+    std::string s = std::to_string(Codice);
+    s += sep;
+    s += Descrizione;
+    s += sep;
+    s += std::to_string(RispostaCorretta);
+    s += sep;
+    s += std::to_string(RispostaData);
+    s += sep;
+    s += std::to_string(Difficolta);
+    for (const auto& r : m_risposte) {
+        s += sep;
+        s += r;
+    }
+    s += sep;
+    s += std::to_string(IDGazzetta);
+    return s;
+}
+
+void cQuesito::SetSerial(const std::string& serial)
+{
+    std::vector<std::string> items;
+    size_t start = 0;
+    for (;;) {
+        const size_t end = serial.find('\0', start);
+        items.push_back(serial.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    auto number = [&](size_t k, int32_t& field) {
+        if (k < items.size())
+            if (const auto v = TextConvert::ToInt32(items[k])) field = *v;
+    };
+    number(0, Codice);
+    if (items.size() > 1) Descrizione = items[1];
+    number(2, RispostaCorretta);
+    number(3, RispostaData);
+    number(4, Difficolta);
+    for (size_t a = 0; a < m_risposte.size(); ++a)
+        if (5 + a < items.size()) m_risposte[a] = items[5 + a];
+    number(10, IDGazzetta);
+}
+
+std::shared_ptr<cQuesito> cQuesito::GetClone() const
+{
+    auto clone = std::make_shared<cQuesito>();
+    clone->SetSerial(Serial());
+    return clone;
+}
+
+void cQuesito::ShuffleAnswers(int32_t n)
+{
+    // Answers exist at 1..5 only; a larger count could never finish drawing.
+    if (n > MaxRisposte) n = MaxRisposte;
+    if (n < 2) return;
+    const auto copy = m_risposte;
+    std::array<bool, MaxRisposte> taken{};
+    const int32_t correct = RispostaCorretta;
+    const int32_t given = RispostaData;
+    for (int32_t i = 1; i <= n; ++i) {
+        int32_t j = 0;
+        do {
+            j = (static_cast<int32_t>(BankRandom::Next() * 256.0) & 7) + 1;
+        } while (j > n || taken[static_cast<size_t>(j - 1)]);
+        taken[static_cast<size_t>(j - 1)] = true;
+        m_risposte[static_cast<size_t>(i - 1)] = copy[static_cast<size_t>(j - 1)];
+        if (correct == j) RispostaCorretta = i;
+        if (given == j) RispostaData = i;
+    }
+}
+
+int32_t cQuesito::NumRisposte() const
+{
+    int32_t n = 0;
+    for (const auto& r : m_risposte)
+        if (!r.empty()) ++n;
+    return n;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "cRecordSpec.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+
+// Random access to the statistics file: record n (from 1) at byte (n - 1) * 20,
+// five little-endian 32-bit integers. Every read and write goes to the file.
+class cRecordBase {
+public:
+    cRecordBase() = default;
+    ~cRecordBase() { CloseRecordBase(); }
+    cRecordBase(const cRecordBase&) = delete;
+    cRecordBase& operator=(const cRecordBase&) = delete;
+
+    // False, and nothing done, when the file already exists.
+    bool CreateNew(const std::filesystem::path& newFileName);
+    // False when the file does not exist or cannot be opened for reading and writing.
+    bool OpenExisting(const std::filesystem::path& existingFileName);
+    void CloseRecordBase();
+
+    const std::filesystem::path& FileName() const { return m_fileName; }
+    bool Initialized() const { return m_file.is_open(); }
+
+    // Zeros past the end of the file, below record 1, or on a closed store.
+    cRecordSpec ReadRecord(int32_t nPosition);
+    // Writing past the end extends the file. Records below 1 and closed stores
+    // are skipped; false when nothing was written.
+    bool WriteRecord(int32_t nPosition, const cRecordSpec& oRecord);
+    bool ClearRecord(int32_t nPosition) { return WriteRecord(nPosition, cRecordSpec{}); }
+
+private:
+    bool Open(const std::filesystem::path& path);
+
+    std::fstream m_file;
+    std::filesystem::path m_fileName;
+};

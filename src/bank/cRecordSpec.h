@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+// One question's statistics, as stored in 20 bytes of the ".rec" file.
+struct cRecordSpec {
+    int32_t nVisualizzate = 0;
+    int32_t nTralasciate = 0;
+    int32_t nEsatte = 0;
+    int32_t nSbagliate = 0;
+    // 0 never set, 2 answered wrongly or marked "ERRATA", 1 mark removed.
+    int32_t bnUltimoEsito = 0;
+
+    static constexpr int RecordSize = 20;
+
+    bool operator==(const cRecordSpec&) const = default;
+};
