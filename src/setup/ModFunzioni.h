@@ -1,0 +1,52 @@
+#pragma once
+
+#include "UserMessage.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+// Routines shared by the start screen, the statistics window and the quiz screen.
+namespace ModFunzioni {
+
+// The ten test-setting fields joined by "|": date and time, TopicFilter,
+// CurrentDataFile, OrderMode, QuestionCount, KeepAnswerOrder,
+// RecordWrongAnswers, TimeLimitHours, TimeLimitMinutes, StartNumber.
+std::string DescribeSettings();
+
+// Builds Document, RecordStore and TestSet from the test settings.
+void EstraiQuesiti();
+
+// RecordStore on the bank's ".rec" file, created first when missing. False
+// when the file cannot be created or opened: the store then stays closed,
+// reads give zeros and writes are skipped.
+bool OpenRecordStore();
+
+// Program folder / (CurrentDataFile without extension) + ".log".
+std::filesystem::path LogFilePath();
+// Appends one line; failures are ignored.
+void WriteLog(const std::string& line);
+
+// Writes the suspended-test file for TestSet; on failure returns false, keeps
+// any existing file at path intact and fills errorDescription.
+bool SaveSession(const std::filesystem::path& path, int32_t position, std::string* errorDescription = nullptr);
+
+void ResetExamSets();
+void SetExamTime(int32_t hours, int32_t minutes);
+void AddExamSet(int32_t topic, int32_t difficulty, int32_t count);
+void AddTopicFilter(int32_t first, int32_t last, int32_t firstGazette, int32_t lastGazette,
+                    const std::string& caption, int32_t extra);
+
+// The built-in exam composition and topic list, rebuilt each time the start screen loads.
+void DefineExamSets();
+void DefineFilters();
+
+// The system temporary folder (tests point it elsewhere) and the print file in it.
+std::filesystem::path TempFolder();
+void SetTempFolder(const std::filesystem::path& folder);
+std::filesystem::path PrintTempPath();
+
+// Told once when a test starts without its statistics file.
+UserMessage StatisticsUnavailableMessage();
+
+}  // namespace ModFunzioni

@@ -1,0 +1,178 @@
+#include "SessionLoader.h"
+
+#include "ModFunzioni.h"
+#include "TestSettings.h"
+
+#include "ModGlobal.h"
+
+#include "BankError.h"
+#include "TextConvert.h"
+#include "TextFile.h"
+
+#include <stdexcept>
+#include <vector>
+
+using namespace ModGlobal;
+
+UserMessage SessionLoadResult::Message() const
+{
+    switch (status) {
+    case Status::Loaded:
+        return {};
+    case Status::NotASession:
+        return {"Attenzione!", "Il file selezionato non è una sessione creata con questo programma!",
+                MessageIcon::Critical};
+    case Status::WrongDataFile:
+        return {"Attenzione!", "Il file selezionato non è relativo alla lingua straniera selezionata.",
+                MessageIcon::Exclamation};
+    case Status::Empty:
+        return {"Attenzione!", "Nessun quesito trovato per i filtri impostati!", MessageIcon::Exclamation};
+    case Status::Failed:
+        break;
+    }
+    return {"Tessarondequiz", "Errore inaspettato nel caricamento della sessione: " + errorDescription + ".",
+            MessageIcon::Critical};
+}
+
+namespace SessionLoader {
+
+namespace {
+
+// A failure with the description the user sees.
+struct LoadFailure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class Lines {
+public:
+    explicit Lines(std::string data) : m_data(std::move(data)), m_lines(TextFile::SplitLines(m_data)) {}
+    std::string Next()
+    {
+        if (m_next >= m_lines.size()) throw LoadFailure("lettura oltre la fine del file");
+        return std::string(m_lines[m_next++]);
+    }
+
+private:
+    std::string m_data;
+    std::vector<std::string_view> m_lines;
+    size_t m_next = 0;
+};
+
+std::vector<std::string> Split(const std::string& text, char sep)
+{
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (;;) {
+        const size_t at = text.find(sep, start);
+        parts.push_back(text.substr(start, at == std::string::npos ? std::string::npos : at - start));
+        if (at == std::string::npos) return parts;
+        start = at + 1;
+    }
+}
+
+int32_t Number(const std::string& text)
+{
+    const auto v = TextConvert::ToInt32(text);
+    if (!v) throw LoadFailure("valore non numerico: \"" + text + "\"");
+    return *v;
+}
+
+bool Boolean(const std::string& text)
+{
+    const auto v = TextConvert::ToBool(text);
+    if (!v) throw LoadFailure("valore non valido: \"" + text + "\"");
+    return *v;
+}
+
+const std::string& Field(const std::vector<std::string>& fields, size_t k)
+{
+    if (k >= fields.size()) throw LoadFailure("riga delle impostazioni incompleta");
+    return fields[k];
+}
+
+bool DataFileMatches(const std::string& name)
+{
+    return name == CurrentDataFile || (AltDataFileName.empty() && name == DataFileName);
+}
+
+// Rebuilds the test and restores the stored order and answers.
+SessionLoadResult Restore(Lines& lines, const std::string& codesLine, int32_t entries, bool tolerant)
+{
+    ModFunzioni::EstraiQuesiti();
+    const auto codes = Split(codesLine, ';');
+    const int32_t count = entries != 0 ? entries : TestSet->Count();
+    auto restored = std::make_shared<cQuesiti>();
+    for (int32_t i = 0; i < count; ++i) {
+        const std::string* entry = static_cast<size_t>(i) < codes.size() ? &codes[static_cast<size_t>(i)] : nullptr;
+        const auto code = entry ? TextConvert::ToInt32(*entry) : std::nullopt;
+        const auto q = code ? TestSet->ItemByCodice(*code) : nullptr;
+        if (!q || restored->ItemByCodice(q->Codice)) {
+            if (tolerant) continue;
+            throw LoadFailure("il quesito " + (entry ? *entry : std::string("?")) + " non è presente");
+        }
+        restored->AddObject(q);
+    }
+    restored->SetRisposteDate(lines.Next());
+    restored->RisposteCorretteFix(lines.Next());
+
+    if (restored->Count() == 0) return {SessionLoadResult::Status::Empty, {}};
+    // A position beyond the restored test resumes at its first pending question.
+    if (ResumeIndex >= restored->Count()) ResumeIndex = restored->Count() - 1;
+    if (ResumeIndex < -1) ResumeIndex = -1;
+    ResumeCorrect = restored->NumRisposteEsatte();
+    TestSet = restored;
+    return {SessionLoadResult::Status::Loaded, {}};
+}
+
+SessionLoadResult LoadCurrent(Lines& lines)
+{
+    const auto fields = Split(lines.Next(), '|');
+    if (!DataFileMatches(Field(fields, 2))) return {SessionLoadResult::Status::WrongDataFile, {}};
+    TopicFilter = Number(Field(fields, 1));
+    ResumeIndex = Number(lines.Next()) - 1;
+    ResumeCorrect = 0;
+    OrderMode = Number(Field(fields, 3));
+    QuestionCount = 0;
+    const int32_t entries = Number(Field(fields, 4));
+    KeepAnswerOrder = Boolean(Field(fields, 5));
+    RecordWrongAnswers = Boolean(Field(fields, 6));
+    TimeLimitHours = TimeLimitMinutes = 0;
+    const std::string codes = lines.Next();
+    return Restore(lines, codes, entries, true);
+}
+
+SessionLoadResult LoadLegacy(Lines& lines)
+{
+    if (!DataFileMatches(lines.Next())) return {SessionLoadResult::Status::WrongDataFile, {}};
+    TopicFilter = Number(lines.Next());
+    ResumeIndex = Number(lines.Next()) - 1;
+    ResumeCorrect = 0;
+    OrderMode = 0;
+    QuestionCount = 0;
+    KeepAnswerOrder = false;
+    RecordWrongAnswers = true;
+    TimeLimitHours = TimeLimitMinutes = 0;
+    const std::string codes = lines.Next();
+    return Restore(lines, codes, 0, false);
+}
+
+}  // namespace
+
+SessionLoadResult Load(const std::filesystem::path& path)
+{
+    try {
+        auto data = TextFile::ReadAll(path);
+        if (!data) throw LoadFailure("impossibile aprire il file " + path.filename().string());
+        Lines lines(std::move(*data));
+        const std::string magic = lines.Next();
+        if (magic == LegacySessionMagic) return LoadLegacy(lines);
+        if (magic != SessionMagic) return {SessionLoadResult::Status::NotASession, {}};
+        return LoadCurrent(lines);
+    } catch (const LoadFailure& e) {
+        return {SessionLoadResult::Status::Failed, e.what()};
+    } catch (const BankError& e) {
+        return {SessionLoadResult::Status::Failed, e.what()};
+    }
+}
+
+}  // namespace SessionLoader
