@@ -1,0 +1,81 @@
+#include "StatisticsRows.h"
+
+#include "ModEncoding.h"
+#include "TextConvert.h"
+
+#include <cstdio>
+
+using TextConvert::ReplaceIgnoreCase;
+
+void StatisticsData::Load(const std::filesystem::path& dataFile, const std::filesystem::path& recordFile,
+                          int32_t topic)
+{
+    m_store = std::make_shared<cRecordBase>();
+    m_store->OpenExisting(recordFile);
+    m_document = std::make_shared<cDocumento>();
+    m_document->LoadFromText(dataFile);
+    if (topic < 1) {
+        m_caption = "Statistiche di tutti gli argomenti";
+        m_list = m_document->Quesiti();
+    } else {
+        const auto argomento = m_document->Argomenti().Find(topic);
+        m_caption = "Statistiche dell'argomento:  " + (argomento ? argomento->Nome : std::string());
+        m_list = argomento ? m_document->Quesiti()->FilterByArgomento(argomento) : std::make_shared<cQuesiti>();
+    }
+    BuildRows();
+}
+
+void StatisticsData::BuildRows()
+{
+    m_rows.clear();
+    m_rows.reserve(static_cast<size_t>(m_list->Count()));
+    const bool open = StoreOpen();
+    for (const auto& q : *m_list) {
+        if (q->Difficolta == 9) continue;
+        const cRecordSpec rec = open ? m_store->ReadRecord(q->Codice) : cRecordSpec{};
+        StatisticsRow row;
+        row.codice = q->Codice;
+        row.cells[0] = RenderCell(q->IDGazzetta);
+        row.cells[1] = q->Argomento() ? q->Argomento()->Nome : std::string();
+        row.cells[2] = StripTags(ModEncoding::Decode(q->Descrizione));
+        row.cells[3] = RenderCell(rec.nVisualizzate);
+        row.cells[4] = RenderCell(rec.nEsatte);
+        row.cells[5] = RenderCell(rec.nSbagliate);
+        row.cells[6] = rec.bnUltimoEsito == 2 ? "X" : "";
+        m_rows.push_back(std::move(row));
+    }
+}
+
+void StatisticsData::ResetAll()
+{
+    if (!StoreOpen()) return;
+    for (const auto& q : *m_list) m_store->WriteRecord(q->Codice, cRecordSpec{});
+}
+
+void StatisticsData::ResetWrong()
+{
+    if (!StoreOpen()) return;
+    for (const auto& q : *m_list) {
+        cRecordSpec rec = m_store->ReadRecord(q->Codice);
+        if (rec.bnUltimoEsito == 2) {
+            rec.bnUltimoEsito = 1;
+            m_store->WriteRecord(q->Codice, rec);
+        }
+    }
+}
+
+std::string StatisticsData::RenderCell(int32_t value)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%6d", value);
+    return buf;
+}
+
+std::string StatisticsData::StripTags(std::string_view text)
+{
+    std::string t = ReplaceIgnoreCase(text, "<i>", "");
+    t = ReplaceIgnoreCase(t, "</i>", "");
+    t = ReplaceIgnoreCase(t, "<u>", "");
+    t = ReplaceIgnoreCase(t, "</u>", "");
+    return ReplaceIgnoreCase(t, "<br>", "    ");
+}
