@@ -1,0 +1,40 @@
+#include "Commands.h"
+
+#include "cDocumento.h"
+#include "cRecordBase.h"
+
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+namespace BankTool {
+
+int Stats(const Args& args)
+{
+    cDocumento document;
+    if (!LoadBank(args[0], document)) return ProblemFound;
+    const std::filesystem::path recPath = args[0] + ".rec";
+    std::error_code ec;
+    if (!std::filesystem::exists(recPath, ec)) {
+        std::cerr << recPath.string() << ": no statistics file\n";
+        return ProblemFound;
+    }
+    cRecordBase store;
+    if (!store.OpenExisting(recPath)) {
+        std::cerr << recPath.string() << ": cannot open the statistics file for reading and writing\n";
+        return ProblemFound;
+    }
+    for (const auto& q : *document.Quesiti()) {
+        const cRecordSpec r = store.ReadRecord(q->Codice);
+        std::cout << nlohmann::ordered_json{{"codice", q->Codice},
+                                            {"visualizzate", r.nVisualizzate},
+                                            {"tralasciate", r.nTralasciate},
+                                            {"esatte", r.nEsatte},
+                                            {"sbagliate", r.nSbagliate},
+                                            {"esito", r.bnUltimoEsito}}
+                         .dump()
+                  << "\n";
+    }
+    return Success;
+}
+
+}  // namespace BankTool

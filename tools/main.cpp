@@ -1,0 +1,62 @@
+// tessarondequiz-bank: makes, reads and checks question-bank data files.
+
+#include "Commands.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace {
+
+struct Command {
+    std::string_view name;
+    std::string_view arguments;
+    size_t argumentCount;
+    std::string_view description;
+    int (*run)(const BankTool::Args&);
+};
+
+constexpr Command Commands[] = {
+    {"encode", "SOURCE OUT.dat", 2, "compile a readable bank (UTF-8) into a data file", BankTool::Encode},
+    {"dump", "BANK.dat", 1, "print the bank as JSON Lines, as the program loads it", BankTool::Dump},
+    {"check", "BANK.dat", 1, "report every problem of a data file, with line numbers", BankTool::Check},
+    {"stats", "BANK.dat", 1, "print the statistics file BANK.dat.rec as JSON Lines", BankTool::Stats},
+    {"summary", "BANK.dat", 1, "describe the bank in a few lines", BankTool::Summary},
+};
+
+void Usage(FILE* out)
+{
+    std::fputs("Usage: tessarondequiz-bank COMMAND ARGUMENTS\n\nCommands:\n", out);
+    for (const auto& c : Commands)
+        std::fprintf(out, "  %-8.*s %-16.*s %.*s\n", static_cast<int>(c.name.size()), c.name.data(),
+                     static_cast<int>(c.arguments.size()), c.arguments.data(),
+                     static_cast<int>(c.description.size()), c.description.data());
+    std::fputs("\nExit status: 0 success, 1 a problem was found, 2 bad usage.\n", out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        Usage(stderr);
+        return BankTool::BadUsage;
+    }
+    const std::string_view name = argv[1];
+    if (name == "help" || name == "--help" || name == "-h") {
+        Usage(stdout);
+        return BankTool::Success;
+    }
+    for (const auto& c : Commands) {
+        if (c.name != name) continue;
+        const BankTool::Args args(argv + 2, argv + argc);
+        if (args.size() != c.argumentCount) {
+            std::fprintf(stderr, "Usage: tessarondequiz-bank %s %.*s\n", argv[1],
+                         static_cast<int>(c.arguments.size()), c.arguments.data());
+            return BankTool::BadUsage;
+        }
+        return c.run(args);
+    }
+    std::fprintf(stderr, "Unknown command \"%s\".\n\n", argv[1]);
+    Usage(stderr);
+    return BankTool::BadUsage;
+}
