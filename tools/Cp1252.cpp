@@ -74,6 +74,9 @@ std::optional<std::string> FromUtf8(std::string_view utf8, size_t* badOffset)
             if ((c & 0xC0) != 0x80) ok = false;
             else cp = (cp << 6) | (c & 0x3F);
         }
+        // Overlong forms are invalid UTF-8, not another spelling of an ASCII character.
+        static constexpr char32_t Smallest[] = {0, 0x80, 0x800, 0x10000};
+        if (ok && extra > 0 && cp < Smallest[extra]) ok = false;
         const auto byte = ok ? ByteOf(cp) : std::nullopt;
         if (!byte) {
             if (badOffset) *badOffset = start;
