@@ -176,6 +176,10 @@ private:
                                 + std::to_string(m_topics.size()) + ")");
         if (!BankFormat::ValidDifficolta(f[2]))
             Problem(lineNo, "difficulty " + std::to_string(f[2]) + " is not 1, 2, 3 or 9 (cancelled)");
+        const auto [it, added] = m_gazetteLines.emplace(f[0], lineNo);
+        if (!added)
+            Problem(lineNo, "gazette number " + std::to_string(f[0]) + " already used on line "
+                                + std::to_string(it->second));
     }
 
     void Text(Slot slot, std::string_view value, int lineNo)
@@ -232,6 +236,7 @@ private:
     std::string m_file;
     Diagnostics m_problems;
     std::map<std::string, int> m_topics;
+    std::map<int, int> m_gazetteLines;
     int m_numRisposte = 4;
     int m_nrLine = 0;
     int m_questionCount = 0;

@@ -46,6 +46,7 @@ int Encode(const Args& args)
                   << args[1] << " not written\n";
         return ProblemFound;
     }
+    for (const auto& w : result.warnings) std::cerr << w.ToString() << " (warning)\n";
     return WriteReplacing(args[1], result.data) ? Success : ProblemFound;
 }
 

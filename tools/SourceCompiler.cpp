@@ -186,6 +186,10 @@ private:
                               + std::to_string(m_topics.size()) + ")");
         if (!BankFormat::ValidDifficolta(f[2]))
             Error(lineNo, "difficulty " + std::to_string(f[2]) + " is not 1, 2, 3 or 9 (cancelled)");
+        const auto [it, added] = m_gazetteLines.emplace(f[0], lineNo);
+        if (!added)
+            Error(lineNo, "gazette number " + std::to_string(f[0]) + " already used on line "
+                              + std::to_string(it->second));
     }
 
     void FinishQuestion()
@@ -233,6 +237,7 @@ private:
     Diagnostics m_errors;
     std::vector<std::string> m_topics;
     std::map<std::string, int> m_topicLines;
+    std::map<int, int> m_gazetteLines;
     int m_numRisposte = 4;
     int m_nrLine = 0;
     std::vector<Question> m_questions;
@@ -254,7 +259,20 @@ Result CompileFile(const std::filesystem::path& path)
         result.errors.push_back({path.string(), 0, "cannot read the file"});
         return result;
     }
-    return Compile(*data, path.string());
+    auto result = Compile(*data, path.string());
+    if (result.Ok()) {
+        // Images are looked up beside the bank, so they must be beside its source too.
+        int lineNo = 0;
+        for (const std::string_view line : TextFile::SplitLines(*data)) {
+            ++lineNo;
+            if (!line.starts_with("IM:")) continue;
+            const auto name = std::string(line.substr(3));
+            std::error_code ec;
+            if (!std::filesystem::exists(path.parent_path() / name, ec))
+                result.warnings.push_back({path.string(), lineNo, "image \"" + name + "\" not found beside the source"});
+        }
+    }
+    return result;
 }
 
 }  // namespace SourceCompiler

@@ -19,6 +19,8 @@ namespace SourceCompiler {
 struct Result {
     std::string data;    // the data file's bytes; empty when errors is not
     Diagnostics errors;  // "file:line: message", in line order
+    // Not fatal: images the questions name that are missing beside the source (CompileFile only).
+    Diagnostics warnings;
 
     bool Ok() const { return errors.empty(); }
 };

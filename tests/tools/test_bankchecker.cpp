@@ -80,6 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
         Broken{"CodeAbove255", Bank(QI + QD + "R1:AAAAA\r\n" + R234), 5, "above 255"},
         Broken{"UndefinedByte", Bank(QI + QD + "R1:" + E("a\x81") + "\r\n" + R234), 5, "0x81"},
         Broken{"NulInText", Bank(QI + QD + "R1:" + E(std::string("a\0b", 3)) + "\r\n" + R234), 5, "0x00"},
+        Broken{"GazetteTwice", Bank() + QI + QD + R1 + R234, 9, "gazette number 1 already used on line 3"},
         Broken{"DuplicateTopic", "AM:Uno\r\nAM:Uno\r\n" + QI + QD + R1 + R234, 2, "duplicate topic"},
         Broken{"AnswerLineMissing", Bank(QI + QD + R1 + "R2:\r\nR3:\r\n"), 3, "answer line missing: R4:"},
         Broken{"CorrectIsEmpty", Bank("QI:1,1,1,3\r\n" + QD + R1 + R234), 3, "points at an empty answer"},

@@ -96,6 +96,18 @@ TEST(SourceCompiler, AnswerCountDecidesTheNrLineAndTheAnswerLines)
     EXPECT_EQ(four.data.find("NR:"), std::string::npos) << "four answers is the default, not written";
 }
 
+TEST(SourceCompiler, WarnsOfImagesMissingBesideTheSource)
+{
+    EXPECT_TRUE(SourceCompiler::CompileFile(Fixtures::Source("small")).warnings.empty());
+
+    TempDir dir;
+    tooltest::WriteBytes(dir / "b.txt", "AM:A\nQI:1,1,1,1\nQD:q\nIM:manca.png\nR1:a\n");
+    const auto result = SourceCompiler::CompileFile(dir / "b.txt");
+    EXPECT_TRUE(result.Ok());
+    ASSERT_EQ(result.warnings.size(), 1u);
+    EXPECT_EQ(result.warnings[0].line, 4);
+}
+
 struct Refusal {
     const char* name;
     const char* source;
@@ -147,6 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"BadNr", "AM:A\nAM:B\nNR:7\nQI:1,1,1,1\nQD:q\nR1:a\n", 3, "from 2 to 5"},
         Refusal{"BadDifficulty", "AM:A\nAM:B\nQI:1,1,4,1\nQD:q\nR1:a\n", 3, "difficulty 4"},
         Refusal{"ControlCharacter", "AM:A\nAM:B\nQI:1,1,1,1\nQD:q\x01\nR1:a\n", 4, "control character"},
+        Refusal{"GazetteTwice", "AM:A\nAM:B\nQI:7,1,1,1\nQD:q\nR1:a\nQI:7,2,1,1\nQD:q\nR1:a\n", 6,
+                "gazette number 7 already used on line 3"},
         Refusal{"NoQuestions", "AM:A\nAM:B\n", 0, "no questions"}),
     [](const auto& info) { return std::string(info.param.name); });
 
