@@ -1,0 +1,375 @@
+#include "frmStatistiche.h"
+
+#include "TestSettings.h"
+#include "frmModal.h"
+
+#include "ModGlobal.h"
+#include "Prompts.h"
+#include "QtText.h"
+
+#include "cDocumento.h"
+
+#include <QAbstractTableModel>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+#include <exception>
+#include <map>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+constexpr int kColumns = 7;
+constexpr int kTesto = 2;
+
+struct Column {
+    const char* title;
+    // First-click direction: "a" ascending; "d" or empty descending.
+    const char* tag;
+    Qt::Alignment alignment;
+    int width;  // pixels; 0 = takes the room left
+};
+
+const std::array<Column, kColumns> kColumnTable = {{
+    {"Codice", "a", Qt::AlignRight | Qt::AlignVCenter, 64},
+    {"Argomento", "a", Qt::AlignLeft | Qt::AlignVCenter, 200},
+    {"Testo", "a", Qt::AlignLeft | Qt::AlignVCenter, 0},
+    {"N.Vis", "d", Qt::AlignRight | Qt::AlignVCenter, 56},
+    {"N.OK", "d", Qt::AlignRight | Qt::AlignVCenter, 56},
+    {"N.Err", "d", Qt::AlignRight | Qt::AlignVCenter, 56},
+    {"E", "", Qt::AlignCenter, 32},
+}};
+
+const QString kAttenzione = QStringLiteral("Attenzione!");
+
+}  // namespace
+
+// The rows as shown, sorted on the text of one column like a list view: the
+// number cells are padded to six characters, so text order is value order.
+class StatisticsModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void SetRows(const std::vector<StatisticsRow>& rows)
+    {
+        beginResetModel();
+        m_cells.clear();
+        m_cells.reserve(rows.size());
+        std::map<std::string, QString> topics;  // few names, shared by many rows
+        for (const auto& row : rows) {
+            std::array<QString, kColumns> cells;
+            for (int c = 0; c < kColumns; ++c) {
+                const std::string& cell = row.cells[static_cast<size_t>(c)];
+                if (c == 1) {
+                    auto it = topics.find(cell);
+                    if (it == topics.end()) it = topics.emplace(cell, QtText::FromCp1252(cell)).first;
+                    cells[1] = it->second;
+                } else if (c == kTesto) {
+                    cells[kTesto] = QtText::FromCp1252(cell);
+                } else {
+                    cells[static_cast<size_t>(c)] = QString::fromLatin1(cell.data(), static_cast<qsizetype>(cell.size()));
+                }
+            }
+            m_cells.push_back(std::move(cells));
+        }
+        Order();
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_order.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : kColumns; }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= rowCount() || index.column() >= kColumns) return {};
+        const auto& cells = m_cells[static_cast<size_t>(m_order[static_cast<size_t>(index.row())])];
+        switch (role) {
+        case Qt::DisplayRole:
+            return cells[static_cast<size_t>(index.column())];
+        case Qt::ToolTipRole:
+            // The text is cut to one line in the list; the tooltip has all of it.
+            if (index.column() == kTesto) return cells[kTesto];
+            return {};
+        case Qt::TextAlignmentRole:
+            return static_cast<int>(kColumnTable[static_cast<size_t>(index.column())].alignment);
+        default:
+            return {};
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) return {};
+        const Column& column = kColumnTable[static_cast<size_t>(section)];
+        if (role == Qt::DisplayRole) return QString::fromLatin1(column.title);
+        if (role == Qt::InitialSortOrderRole)
+            return static_cast<int>(std::string_view(column.tag).find('a') != std::string_view::npos
+                                        ? Qt::AscendingOrder
+                                        : Qt::DescendingOrder);
+        return {};
+    }
+
+    void sort(int column, Qt::SortOrder order) override
+    {
+        emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+        const QModelIndexList before = persistentIndexList();
+        std::vector<int> rowsBefore;
+        rowsBefore.reserve(static_cast<size_t>(before.size()));
+        for (const QModelIndex& index : before) rowsBefore.push_back(m_order[static_cast<size_t>(index.row())]);
+
+        m_sortColumn = column;
+        m_sortOrder = order;
+        Order();
+
+        std::vector<int> position(m_order.size());
+        for (size_t i = 0; i < m_order.size(); ++i) position[static_cast<size_t>(m_order[i])] = static_cast<int>(i);
+        QModelIndexList after;
+        after.reserve(before.size());
+        for (qsizetype k = 0; k < before.size(); ++k)
+            after.push_back(index(position[static_cast<size_t>(rowsBefore[static_cast<size_t>(k)])], before[k].column()));
+        changePersistentIndexList(before, after);
+        emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    }
+
+private:
+    // Rows in list order, sorted by the current column; equal cells keep list order.
+    void Order()
+    {
+        m_order.resize(m_cells.size());
+        std::iota(m_order.begin(), m_order.end(), 0);
+        if (m_sortColumn < 0 || m_sortColumn >= kColumns) return;
+        const auto c = static_cast<size_t>(m_sortColumn);
+        const auto less = [this, c](int a, int b) {
+            return QString::compare(m_cells[static_cast<size_t>(a)][c], m_cells[static_cast<size_t>(b)][c],
+                                    Qt::CaseInsensitive) < 0;
+        };
+        if (m_sortOrder == Qt::AscendingOrder)
+            std::stable_sort(m_order.begin(), m_order.end(), less);
+        else
+            std::stable_sort(m_order.begin(), m_order.end(), [&less](int a, int b) { return less(b, a); });
+    }
+
+    std::vector<std::array<QString, kColumns>> m_cells;
+    std::vector<int> m_order;
+    int m_sortColumn = -1;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+};
+
+frmStatistiche::frmStatistiche(QWidget* parent) : QDialog(parent), m_data(std::make_unique<StatisticsData>())
+{
+    setObjectName("frmStatistiche");
+    setWindowTitle(QStringLiteral("Statistiche"));
+    BuildControls();
+    m_firstActivation = true;
+    m_statsTopic = ModGlobal::TopicFilter;
+    m_fillingCombo = false;
+    FillTopicCombo();
+}
+
+frmStatistiche::~frmStatistiche() = default;
+
+void frmStatistiche::ShowModal(QWidget* parent)
+{
+    frmStatistiche window(parent);
+    window.exec();
+}
+
+void frmStatistiche::BuildControls()
+{
+    Label2 = new QLabel(QStringLiteral("Statistiche dell'argomento:"), this);
+    Label2->setObjectName("Label2");
+    cbArgomenti = new QComboBox(this);
+    cbArgomenti->setObjectName("cbArgomenti");
+    cbArgomenti->setAccessibleName(QStringLiteral("Statistiche dell'argomento"));
+    cbArgomenti->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    Label2->setBuddy(cbArgomenti);
+
+    Label1 = new QLabel(
+        QStringLiteral("Cliccare sulle intestazioni delle colonne per cambiare l'ordinamento delle righe. "), this);
+    Label1->setObjectName("Label1");
+
+    m_model = new StatisticsModel(this);
+    lvDomande = new QTableView(this);
+    lvDomande->setObjectName("lvDomande");
+    lvDomande->setAccessibleName(QStringLiteral("Domande"));
+    lvDomande->setModel(m_model);
+    lvDomande->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvDomande->setSelectionMode(QAbstractItemView::SingleSelection);
+    lvDomande->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lvDomande->setShowGrid(false);
+    lvDomande->setWordWrap(false);
+    lvDomande->setTextElideMode(Qt::ElideRight);
+    lvDomande->setAlternatingRowColors(true);
+    lvDomande->setCornerButtonEnabled(false);
+    // One line per row, all the same height: a large bank scrolls without measuring rows.
+    QHeaderView* rows = lvDomande->verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(fontMetrics().height() + 6);
+    QHeaderView* header = lvDomande->horizontalHeader();
+    header->setHighlightSections(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setMinimumSectionSize(24);
+    for (int c = 0; c < kColumns; ++c) {
+        const Column& column = kColumnTable[static_cast<size_t>(c)];
+        if (column.width > 0)
+            header->resizeSection(c, column.width);
+        else
+            header->setSectionResizeMode(c, QHeaderView::Stretch);
+    }
+    // Unsorted until a column is clicked: the list keeps the bank's order.
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    lvDomande->setSortingEnabled(true);
+
+    Label4 = new QLabel(QStringLiteral("NB:"), this);
+    Label4->setObjectName("Label4");
+    QFont bold = Label4->font();
+    bold.setBold(true);
+    Label4->setFont(bold);
+    Label3 = new QLabel(
+        QStringLiteral("La colonna \"E\" indica le domande a cui hai risposto almeno una volta in maniera ERRATA."), this);
+    Label3->setObjectName("Label3");
+
+    cmdAzzera = new QPushButton(QStringLiteral("Azzera statistiche"), this);
+    cmdAzzera->setObjectName("cmdAzzera");
+    cmdAzzeraRispErrate = new QPushButton(QStringLiteral("Azzera risp. errate"), this);
+    cmdAzzeraRispErrate->setObjectName("cmdAzzeraRispErrate");
+    cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
+    cmdChiudi->setObjectName("cmdChiudi");
+    for (QPushButton* b : {cmdAzzera, cmdAzzeraRispErrate, cmdChiudi}) b->setAutoDefault(false);
+
+    connect(cbArgomenti, &QComboBox::currentIndexChanged, this, &frmStatistiche::TopicChanged);
+    connect(cmdAzzera, &QPushButton::clicked, this, &frmStatistiche::Azzera);
+    connect(cmdAzzeraRispErrate, &QPushButton::clicked, this, &frmStatistiche::AzzeraRispErrate);
+    connect(cmdChiudi, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* topRow = new QHBoxLayout;
+    topRow->addWidget(Label2);
+    topRow->addWidget(cbArgomenti);
+    topRow->addStretch();
+    auto* noteRow = new QHBoxLayout;
+    noteRow->addWidget(Label4);
+    noteRow->addWidget(Label3, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdAzzera);
+    buttons->addWidget(cmdAzzeraRispErrate);
+    buttons->addStretch();
+    buttons->addWidget(cmdChiudi);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(topRow);
+    layout->addWidget(Label1);
+    layout->addWidget(lvDomande, 1);
+    layout->addLayout(noteRow);
+    layout->addLayout(buttons);
+
+    setTabOrder(cbArgomenti, lvDomande);
+    setTabOrder(lvDomande, cmdAzzera);
+    setTabOrder(cmdAzzera, cmdAzzeraRispErrate);
+    setTabOrder(cmdAzzeraRispErrate, cmdChiudi);
+
+    QSize size(980, 640);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    resize(size);
+}
+
+void frmStatistiche::FillTopicCombo()
+{
+    m_fillingCombo = true;
+    cbArgomenti->clear();
+    cDocumento topics;
+    topics.LoadArgomentiFromText(ModGlobal::CurrentDataFile);
+    cbArgomenti->addItem(QStringLiteral("TUTTI GLI ARGOMENTI"));
+    cbArgomenti->setCurrentIndex(0);
+    bool offered = false;
+    if (topics.Argomenti().Count() >= 2) {
+        for (const auto& topic : topics.Argomenti()) {
+            cbArgomenti->addItem(QtText::FromCp1252(topic->Nome));
+            if (topic->ID == m_statsTopic) {
+                cbArgomenti->setCurrentIndex(cbArgomenti->count() - 1);
+                offered = true;
+            }
+        }
+    }
+    // The list follows the combo: a topic it does not offer (a single-topic
+    // bank, a number past the last topic) lists the whole bank.
+    if (!offered) m_statsTopic = 0;
+    m_fillingCombo = false;
+}
+
+void frmStatistiche::LoadStatistics()
+{
+    if (!m_data) m_data = std::make_unique<StatisticsData>();
+    m_data->Load(ModGlobal::CurrentDataPath(), ModGlobal::CurrentRecordPath(), m_statsTopic);
+    setWindowTitle(QtText::FromCp1252(m_data->Caption()));
+    // The model keeps the sort column and re-sorts the new rows by it.
+    lvDomande->setUpdatesEnabled(false);
+    m_model->SetRows(m_data->Rows());
+    lvDomande->setUpdatesEnabled(true);
+}
+
+void frmStatistiche::Reload()
+{
+    try {
+        RunModal(*this, this);
+    } catch (const std::exception& e) {
+        Prompts::Tell(QStringLiteral("Tessarondequiz"),
+                      QStringLiteral("Errore durante l'analisi delle statistiche: ") + QString::fromLocal8Bit(e.what()),
+                      MessageIcon::Critical);
+    }
+}
+
+void frmStatistiche::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!m_firstActivation) return;
+    m_firstActivation = false;
+    // Once the window is on screen, so the progress window sits over it.
+    QTimer::singleShot(0, this, &frmStatistiche::Reload);
+}
+
+void frmStatistiche::done(int result)
+{
+    // Closing releases the statistics file and the bank.
+    m_data.reset();
+    QDialog::done(result);
+}
+
+void frmStatistiche::TopicChanged(int row)
+{
+    if (m_fillingCombo || row < 0) return;
+    m_statsTopic = row;
+    Reload();
+}
+
+void frmStatistiche::Azzera()
+{
+    const QString text =
+        QStringLiteral("Vuoi davvero azzerare tutte le statistiche di ") + cbArgomenti->currentText() + QStringLiteral("?");
+    if (!Prompts::Confirm(kAttenzione, text, MessageIcon::Exclamation)) return;
+    if (m_data) m_data->ResetAll();
+    Reload();
+}
+
+void frmStatistiche::AzzeraRispErrate()
+{
+    const QString text = QStringLiteral("Vuoi davvero azzerare l'elenco delle domande a cui hai risposto in maniera errata di ")
+                         + cbArgomenti->currentText() + QStringLiteral("?");
+    if (!Prompts::Confirm(kAttenzione, text, MessageIcon::Exclamation)) return;
+    if (m_data) m_data->ResetWrong();
+    Reload();
+}
