@@ -1,0 +1,165 @@
+// The statistics window on synthetic banks of 1,000, 10,000 and 100,000 questions:
+// the rows built from the bank and its statistics file, the window usable (loaded
+// and painted once), and sorting and scrolling its list.
+#include "BankGenerator.h"
+
+#include "StatisticsRows.h"
+#include "frmStatistiche.h"
+
+#include "ModGlobal.h"
+
+#include "ProgramFolder.h"
+#include "cRecordBase.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QScrollBar>
+#include <QTableView>
+
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <random>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct BenchFolder {
+    fs::path dir = fs::temp_directory_path() / ("tq-bench-stats-" + std::to_string(getpid()));
+    BenchFolder() { fs::create_directories(dir); }
+    ~BenchFolder()
+    {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+};
+
+const fs::path& Folder()
+{
+    static BenchFolder folder;
+    return folder.dir;
+}
+
+// The bank of n questions and a statistics file where every question was seen
+// a few times and about one in four is marked wrong. Made once per size.
+std::string Bank(int64_t n)
+{
+    static std::map<int64_t, std::string> names;
+    std::string& name = names[n];
+    if (name.empty()) {
+        name = "bank" + std::to_string(n) + ".dat";
+        if (!BankGenerator::WriteFile(Folder() / name, {static_cast<int32_t>(n), 3, 42}))
+            throw std::runtime_error("cannot write bank");
+        cRecordBase store;
+        if (!store.CreateNew(Folder() / (name + ".rec"))) throw std::runtime_error("cannot write statistics");
+        std::mt19937 rng(7);
+        for (int32_t codice = 1; codice <= n; ++codice) {
+            cRecordSpec rec;
+            rec.nVisualizzate = static_cast<int32_t>(rng() % 40);
+            rec.nSbagliate = static_cast<int32_t>(rng() % (rec.nVisualizzate + 1));
+            rec.nEsatte = rec.nVisualizzate - rec.nSbagliate;
+            rec.bnUltimoEsito = rng() % 4 == 0 ? 2 : 0;
+            store.WriteRecord(codice, rec);
+        }
+    }
+    return name;
+}
+
+void UseBank(int64_t n)
+{
+    ProgramFolder::Set(Folder());
+    ModGlobal::CurrentDataFile = Bank(n);
+    ModGlobal::TopicFilter = 0;
+}
+
+void Sizes(benchmark::internal::Benchmark* b)
+{
+    b->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+// Bank and statistics file read, rows made (cells as shown): the part without a display.
+void BM_StatisticsRows(benchmark::State& state)
+{
+    UseBank(state.range(0));
+    for (auto _ : state) {
+        StatisticsData data;
+        data.Load(ModGlobal::CurrentDataPath(), ModGlobal::CurrentRecordPath(), 0);
+        benchmark::DoNotOptimize(data.Rows().size());
+    }
+}
+BENCHMARK(BM_StatisticsRows)->Apply(Sizes);
+
+// A window opened, run through its progress window, filled and painted.
+std::unique_ptr<frmStatistiche> OpenWindow()
+{
+    auto window = std::make_unique<frmStatistiche>();
+    window->show();
+    while (window->windowTitle() == QLatin1String("Statistiche")) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    window->repaint();
+    return window;
+}
+
+void BM_StatisticsWindowUsable(benchmark::State& state)
+{
+    UseBank(state.range(0));
+    for (auto _ : state) {
+        auto window = OpenWindow();
+        state.PauseTiming();
+        window.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StatisticsWindowUsable)->Apply(Sizes);
+
+// A column click: the rows sorted and the view painted again. Alternates the
+// text column and a number column so that each iteration really sorts.
+void BM_StatisticsSortClick(benchmark::State& state)
+{
+    UseBank(state.range(0));
+    auto window = OpenWindow();
+    auto* view = window->findChild<QTableView*>("lvDomande");
+    int column = 2;
+    for (auto _ : state) {
+        view->sortByColumn(column, Qt::AscendingOrder);
+        view->viewport()->repaint();
+        column = column == 2 ? 3 : 2;
+    }
+}
+BENCHMARK(BM_StatisticsSortClick)->Apply(Sizes);
+
+// One page down, painted.
+void BM_StatisticsScrollPage(benchmark::State& state)
+{
+    UseBank(state.range(0));
+    auto window = OpenWindow();
+    auto* view = window->findChild<QTableView*>("lvDomande");
+    QScrollBar* bar = view->verticalScrollBar();
+    for (auto _ : state) {
+        int next = bar->value() + bar->pageStep();
+        if (next > bar->maximum()) next = 0;
+        bar->setValue(next);
+        view->viewport()->repaint();
+    }
+}
+BENCHMARK(BM_StatisticsScrollPage)->Apply(Sizes);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
