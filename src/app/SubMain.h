@@ -1,0 +1,6 @@
+#pragma once
+
+// The program's first steps: themes, title and data file name, then the start
+// window through ModWindows::ShowStartScreen. False when the data file is
+// missing: the user has been told and no window was opened.
+bool SubMain();

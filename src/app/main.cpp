@@ -1,0 +1,20 @@
+#include "ModWindows.h"
+#include "SubMain.h"
+#include "frmMain.h"
+#include "frmStart.h"
+#include "frmStatistiche.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tessarondequiz"));
+    // Windows hand over to one another; the program ends when none is left.
+    ModWindows::QuitWhenNoWindowLeft(app);
+    ModWindows::ShowStartScreen = [] { frmStart::ShowNew(); };
+    ModWindows::ShowQuizScreen = [] { frmMain::ShowNew(); };
+    ModWindows::ShowStatistics = [] { frmStatistiche::ShowModal(QApplication::activeWindow()); };
+    if (!SubMain()) return 0;
+    return app.exec();
+}

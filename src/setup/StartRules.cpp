@@ -1,0 +1,107 @@
+#include "StartRules.h"
+
+#include "ModThemes.h"
+#include "QtText.h"
+#include "TextConvert.h"
+#include "cArgomenti.h"
+
+namespace StartRules {
+
+namespace {
+
+UserMessage Refusal(const char* text) { return {"Attenzione!", text, MessageIcon::Critical}; }
+
+}  // namespace
+
+std::optional<int32_t> WholeNumber(const QString& text) { return TextConvert::ToInt32(QtText::ToCp1252(text)); }
+
+TimeLimit ParseTimeLimit(bool enabled, const QString& hours, const QString& minutes)
+{
+    TimeLimit result;
+    if (!enabled) {
+        result.ok = true;
+        return result;
+    }
+    const QString h = hours.trimmed();
+    const QString m = minutes.trimmed();
+    std::optional<int32_t> hv = h.isEmpty() ? 0 : WholeNumber(h);
+    // A negative time is no time limit the user could mean.
+    if (!hv || *hv < 0) {
+        result.error = Refusal("Ore non indicate correttamente!");
+        return result;
+    }
+    std::optional<int32_t> mv = m.isEmpty() ? 0 : WholeNumber(m);
+    if (!mv || *mv < 0) {
+        result.error = Refusal("Minuti non indicati correttamente!");
+        return result;
+    }
+    const int64_t total = int64_t{*hv} + *mv / 60;
+    if (total > INT32_MAX) {
+        result.error = Refusal("Ore non indicate correttamente!");
+        return result;
+    }
+    result.ok = true;
+    result.hours = static_cast<int32_t>(total);
+    result.minutes = *mv % 60;
+    return result;
+}
+
+bool ReducedRandomness(bool keepAnswerOrder, int orderMode) { return keepAnswerOrder || orderMode == 3; }
+
+QString ReducedRandomnessQuestion()
+{
+    return QStringLiteral(
+        "Per via delle impostazioni selezionate, il livello di casualità del test sarà ridotto.\r\n\r\n"
+        "Si vuole iniziare il test con queste impostazioni?");
+}
+
+int FilterRow(const QString& stored, int rowCount)
+{
+    const auto f = WholeNumber(stored);
+    if (!f || *f < 0) return 0;
+    return rowCount > 2 && rowCount > *f ? *f : 0;
+}
+
+int NumeroRow(const QString& stored, const QStringList& rows)
+{
+    const int at = rows.indexOf(stored.trimmed());
+    return at < 0 ? 0 : at;
+}
+
+int TemaRow(const QString& stored, const cTemi& themes)
+{
+    const std::string key = QtText::ToCp1252(stored.trimmed());
+    int row = 0;
+    for (const auto& theme : themes) {
+        if (theme->Chiave == key) return row;
+        ++row;
+    }
+    return 0;
+}
+
+int OrdineRow(const QString& stored, int rowCount)
+{
+    const auto v = WholeNumber(stored);
+    return v && *v >= 0 && *v < rowCount ? *v : 0;
+}
+
+bool StoredFlag(const QString& stored, bool defaultValue)
+{
+    return TextConvert::ToBool(QtText::ToCp1252(stored)).value_or(defaultValue);
+}
+
+std::optional<QString> FilterCaption(const cFiltroMain& filter, const cArgomenti& topics)
+{
+    const QString pattern = QtText::FromCp1252(filter.Descrizione);
+    const bool needsTopic = pattern.isEmpty() || pattern.contains(QLatin1Char('*'));
+    if (!needsTopic) return pattern;
+    const auto topic = topics.Find(filter.PrimoArg);
+    if (!topic) return std::nullopt;
+    const QString name = QtText::FromCp1252(topic->Nome);
+    if (pattern.isEmpty()) return name;
+    QString caption = pattern;
+    if (caption.contains(QStringLiteral("*U"))) return caption.replace(QStringLiteral("*U"), name.toUpper());
+    return caption.replace(QLatin1Char('*'), name);
+}
+
+}  // namespace StartRules
