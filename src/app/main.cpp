@@ -1,6 +1,5 @@
 #include "ModWindows.h"
 #include "SubMain.h"
-#include "frmMain.h"
 #include "frmStart.h"
 #include "frmStatistiche.h"
 
@@ -13,7 +12,6 @@ int main(int argc, char** argv)
     // Windows hand over to one another; the program ends when none is left.
     ModWindows::QuitWhenNoWindowLeft(app);
     ModWindows::ShowStartScreen = [] { frmStart::ShowNew(); };
-    ModWindows::ShowQuizScreen = [] { frmMain::ShowNew(); };
     ModWindows::ShowStatistics = [] { frmStatistiche::ShowModal(QApplication::activeWindow()); };
     if (!SubMain()) return 0;
     return app.exec();
