@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-class cArgomento;
+struct cArgomento;
 class IQuesitoSorter;
 
 // An ordered set of shared questions, each also found by its Codice (key
