@@ -46,12 +46,16 @@ void cDocumento::Clear()
 
 void cDocumento::LoadFromText(const std::filesystem::path& path)
 {
+    if (const auto data = TextFile::ReadAll(path)) LoadFromData(*data);
+    else Clear();
+}
+
+void cDocumento::LoadFromData(std::string_view data)
+{
     Clear();
-    const auto data = TextFile::ReadAll(path);
-    if (!data) return;
     int32_t counter = 0;
     cQuesiti::Ptr current;
-    for (const std::string_view line : TextFile::SplitLines(*data)) {
+    for (const std::string_view line : TextFile::SplitLines(data)) {
         if (line.size() < 3 || line[2] != ':') continue;
         const std::string_view tag = line.substr(0, 3);
         const std::string_view value = line.substr(3);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 // The loaded bank: topics, questions and the answers each question offers.
 class cDocumento {
@@ -26,6 +27,8 @@ public:
     // Rebuilds the document from a data file. Never fails: unreadable or
     // malformed lines leave their items unset.
     void LoadFromText(const std::filesystem::path& path);
+    // The same on a data file's bytes already in memory.
+    void LoadFromData(std::string_view data);
     // Rebuilds only the topic list from a data file in the program folder.
     void LoadArgomentiFromText(const std::string& nomeFile);
     void LoadArgomentiFromPath(const std::filesystem::path& path);
