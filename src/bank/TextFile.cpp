@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <system_error>
 
 namespace TextFile {
 
@@ -9,13 +10,18 @@ std::optional<std::string> ReadAll(const std::filesystem::path& path)
 {
     std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!f) return std::nullopt;
-    std::string data;
-    char buf[1 << 16];
-    for (;;) {
-        const size_t n = std::fread(buf, 1, sizeof buf, f.get());
-        data.append(buf, n);
-        if (n < sizeof buf) break;
+    // Sized from the file, so a large bank is read in one pass instead of regrowing and
+    // copying the buffer; anything the file gained meanwhile is still read.
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    std::string data(ec ? 0 : static_cast<size_t>(size), '\0');
+    size_t have = std::fread(data.data(), 1, data.size(), f.get());
+    if (have == data.size()) {
+        char buf[1 << 16];
+        for (size_t n; (n = std::fread(buf, 1, sizeof buf, f.get())) > 0;) data.append(buf, n);
+        have = data.size();
     }
+    data.resize(have);
     if (std::ferror(f.get())) return std::nullopt;
     return data;
 }

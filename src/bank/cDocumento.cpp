@@ -5,28 +5,37 @@
 #include "TextFile.h"
 #include "cRecordBase.h"
 
+#include <array>
 #include <fstream>
 #include <system_error>
 
 namespace {
 
-std::vector<std::string_view> SplitFields(std::string_view value)
+// The first four fields of a "QI:" value, the only ones read. Kept off the heap: a
+// vector here cost three allocations per question, a third of all a load made.
+struct QiFields {
+    std::array<std::string_view, 4> items;
+    size_t count = 0;
+};
+
+QiFields SplitFields(std::string_view value)
 {
-    std::vector<std::string_view> fields;
+    QiFields fields;
     size_t start = 0;
-    for (;;) {
+    while (fields.count < fields.items.size()) {
         const size_t comma = value.find(',', start);
-        fields.push_back(value.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        fields.items[fields.count++] =
+            value.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
         if (comma == std::string_view::npos) break;
         start = comma + 1;
     }
     return fields;
 }
 
-void SetNumber(const std::vector<std::string_view>& fields, size_t k, int32_t& target)
+void SetNumber(const QiFields& fields, size_t k, int32_t& target)
 {
-    if (k < fields.size())
-        if (const auto v = TextConvert::ToInt32(fields[k])) target = *v;
+    if (k < fields.count)
+        if (const auto v = TextConvert::ToInt32(fields.items[k])) target = *v;
 }
 
 }  // namespace
@@ -67,8 +76,8 @@ void cDocumento::LoadFromData(std::string_view data)
             const auto fields = SplitFields(value);
             current = m_quesiti->Add(++counter);
             SetNumber(fields, 0, current->IDGazzetta);
-            if (fields.size() > 1)
-                if (const auto id = TextConvert::ToInt32(fields[1])) current->SetArgomento(m_argomenti->Find(*id));
+            if (fields.count > 1)
+                if (const auto id = TextConvert::ToInt32(fields.items[1])) current->SetArgomento(m_argomenti->Find(*id));
             SetNumber(fields, 2, current->Difficolta);
             SetNumber(fields, 3, current->RispostaCorretta);
         } else if (!current) {
