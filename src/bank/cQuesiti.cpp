@@ -26,7 +26,7 @@ int32_t TopicId(const cQuesito& q) { return q.Argomento() ? q.Argomento()->ID : 
 struct DrawRecord {
     char order[16];
     int32_t random;
-    int32_t codice;
+    uint32_t position;  // in the drawn set
 };
 
 }  // namespace
@@ -184,11 +184,12 @@ std::shared_ptr<cQuesiti> cQuesiti::GetRandomized(IQuesitoSorter* sorter) const
     try {
         std::vector<DrawRecord> records;
         records.reserve(m_items.size());
-        for (const auto& q : m_items) {
+        for (size_t i = 0; i < m_items.size(); ++i) {
+            const auto& q = m_items[i];
             if (q->Difficolta == Cancelled) continue;
             DrawRecord rec{};
             rec.random = static_cast<int32_t>(std::lround(BankRandom::Next() * 99000.0));
-            rec.codice = q->Codice;
+            rec.position = static_cast<uint32_t>(i);
             std::memset(rec.order, ' ', sizeof rec.order);
             if (sorter) {
                 const std::string key = sorter->GetOrder(*q);
@@ -202,11 +203,14 @@ std::shared_ptr<cQuesiti> cQuesiti::GetRandomized(IQuesitoSorter* sorter) const
             return a.random < b.random;
         });
         result->m_items.reserve(records.size());
+        result->m_byCodice.reserve(records.size());
         for (const auto& rec : records) {
             if (sorter
                 && TextConvert::TrimBlanks(std::string_view(rec.order, sizeof rec.order)) == IQuesitoSorter::SkipKey)
                 continue;
-            if (auto q = ItemByCodice(rec.codice)) result->AddObject(std::move(q));
+            // By position, not by a key lookup: a lookup per question in random order was
+            // most of a draw's cost on a large bank.
+            result->AddObject(m_items[rec.position]);
         }
     } catch (const std::exception&) {
         // A failed draw returns what was gathered so far.
