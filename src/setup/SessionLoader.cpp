@@ -100,8 +100,12 @@ SessionLoadResult Restore(Lines& lines, const std::string& codesLine, int32_t en
 {
     ModFunzioni::EstraiQuesiti();
     const auto codes = Split(codesLine, ';');
-    const int32_t count = entries != 0 ? entries : TestSet->Count();
+    // "Tutti" takes every stored code: the rebuilt set may be smaller than the
+    // saved test (marks removed since) and still hold codes further down the list.
+    // The older layout takes as many as the rebuilt set has.
+    const int32_t count = entries != 0 ? entries : tolerant ? static_cast<int32_t>(codes.size()) : TestSet->Count();
     auto restored = std::make_shared<cQuesiti>();
+    std::vector<size_t> storedAt;  // position of each restored question in the file's lists
     for (int32_t i = 0; i < count; ++i) {
         const std::string* entry = static_cast<size_t>(i) < codes.size() ? &codes[static_cast<size_t>(i)] : nullptr;
         const auto code = entry ? TextConvert::ToInt32(*entry) : std::nullopt;
@@ -111,9 +115,20 @@ SessionLoadResult Restore(Lines& lines, const std::string& codesLine, int32_t en
             throw LoadFailure("il quesito " + (entry ? *entry : std::string("?")) + " non è presente");
         }
         restored->AddObject(q);
+        storedAt.push_back(static_cast<size_t>(i));
     }
-    restored->SetRisposteDate(lines.Next());
-    restored->RisposteCorretteFix(lines.Next());
+    // A question left out must not pass its answer on to the next one: each
+    // restored question takes the digits stored at its own position.
+    auto own = [&storedAt](const std::string& digits) {
+        std::string picked;
+        for (const size_t at : storedAt) {
+            if (at >= digits.size()) throw LoadFailure("risposte registrate incomplete");
+            picked += digits[at];
+        }
+        return picked;
+    };
+    restored->SetRisposteDate(own(lines.Next()));
+    restored->RisposteCorretteFix(own(lines.Next()));
 
     if (restored->Count() == 0) return {SessionLoadResult::Status::Empty, {}};
     // A position beyond the restored test resumes at its first pending question.
