@@ -63,7 +63,6 @@ void cRecordBase::CloseRecordBase()
     if (m_file.is_open()) m_file.close();
     m_file.clear();
     m_fileName.clear();
-    m_readPos = -1;
 }
 
 cRecordSpec cRecordBase::ReadRecord(int32_t nPosition)
@@ -71,14 +70,9 @@ cRecordSpec cRecordBase::ReadRecord(int32_t nPosition)
     cRecordSpec rec;
     if (!m_file.is_open() || nPosition < 1) return rec;
     Bytes b{};
-    const std::streamoff at = OffsetOf(nPosition);
     m_file.clear();
-    // A seek empties the stream's buffer, so reading every record in turn would cost two
-    // system calls each; the next record in order is read on from where the last one ended.
-    if (at != m_readPos) m_file.seekg(at);
+    m_file.seekg(OffsetOf(nPosition));
     if (m_file) m_file.read(b.data(), b.size());
-    const bool whole = m_file && m_file.gcount() == static_cast<std::streamsize>(b.size());
-    m_readPos = whole ? at + cRecordSpec::RecordSize : -1;
     // A short read past the end leaves the rest zero.
     m_file.clear();
     rec.nVisualizzate = Get(b, 0);
@@ -98,7 +92,6 @@ bool cRecordBase::WriteRecord(int32_t nPosition, const cRecordSpec& oRecord)
     Put(b, 8, oRecord.nEsatte);
     Put(b, 12, oRecord.nSbagliate);
     Put(b, 16, oRecord.bnUltimoEsito);
-    m_readPos = -1;
     m_file.clear();
     m_file.seekp(OffsetOf(nPosition));
     m_file.write(b.data(), b.size());

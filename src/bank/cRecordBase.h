@@ -7,8 +7,7 @@
 #include <fstream>
 
 // Random access to the statistics file: record n (from 1) at byte (n - 1) * 20,
-// five little-endian 32-bit integers. Every write goes straight to the file; records
-// read in order (a draw over the whole bank) share the stream's read buffer.
+// five little-endian 32-bit integers. Every read and write goes to the file.
 class cRecordBase {
 public:
     cRecordBase() = default;
@@ -37,6 +36,4 @@ private:
 
     std::fstream m_file;
     std::filesystem::path m_fileName;
-    // Where the next read starts without a seek; -1 when unknown.
-    std::streamoff m_readPos = -1;
 };
