@@ -149,12 +149,12 @@ TEST_F(Quesiti, GivenAnswersOfTheWholeSet)
     three->SetRisposteDate("201");
     EXPECT_EQ(three->RisposteDate(), "201");
     EXPECT_EQ(all.Item(1)->RispostaData, 2) << "shared with the full set";
-    three->SetRisposteDate("1234");  // extra digits are ignored
-    EXPECT_EQ(three->RisposteDate(), "123");
+    three->SetRisposteDate("3454");  // extra digits are ignored
+    EXPECT_EQ(three->RisposteDate(), "345");
 
     for (const char* bad : {"12", "", "1x3", "1 3", "12-"}) {
         EXPECT_THROW(three->SetRisposteDate(bad), BankError) << bad;
-        EXPECT_EQ(three->RisposteDate(), "123") << "nothing changed by " << bad;
+        EXPECT_EQ(three->RisposteDate(), "345") << "nothing changed by " << bad;
     }
     cQuesiti empty;
     EXPECT_NO_THROW(empty.SetRisposteDate(""));
@@ -170,6 +170,10 @@ TEST_F(Quesiti, RightAnswersAreCountedOnlyWhenGiven)
     EXPECT_EQ(three->NumRisposteEsatte(), 1);
     three->SetRisposteDate("111");
     EXPECT_EQ(three->NumRisposteEsatte(), 3);
+    // A question without a correct answer, left unanswered, is not a right answer.
+    three->Item(2)->RispostaCorretta = 0;
+    three->SetRisposteDate("101");
+    EXPECT_EQ(three->NumRisposteEsatte(), 2);
 }
 
 TEST_F(Quesiti, RisposteCorretteFixPutsTheCorrectAnswerBack)

@@ -211,6 +211,24 @@ TEST_F(RecordBase, ClosedStoreReadsZerosAndSkipsWrites)
     store.CloseRecordBase();  // twice is harmless
 }
 
+TEST_F(RecordBase, TwoStoresOnOneFileSeeEachOthersWrites)
+{
+    // The statistics window keeps its own store on the bank's file: nothing may be cached.
+    cRecordBase quiz;
+    cRecordBase window;
+    ASSERT_TRUE(quiz.CreateNew(rec));
+    for (int i = 1; i <= 300; ++i) ASSERT_TRUE(quiz.ClearRecord(i));
+    ASSERT_TRUE(window.OpenExisting(rec));
+    EXPECT_EQ(window.ReadRecord(1), cRecordSpec{});
+    EXPECT_EQ(window.ReadRecord(2), cRecordSpec{});
+    ASSERT_TRUE(quiz.WriteRecord(2, Rec(1, 0, 0, 1, 2)));
+    ASSERT_TRUE(quiz.WriteRecord(250, Rec(7, 0, 7, 0, 0)));
+    EXPECT_EQ(window.ReadRecord(2), Rec(1, 0, 0, 1, 2));
+    EXPECT_EQ(window.ReadRecord(250), Rec(7, 0, 7, 0, 0));
+    ASSERT_TRUE(window.ClearRecord(2));
+    EXPECT_EQ(quiz.ReadRecord(2), cRecordSpec{});
+}
+
 TEST_F(RecordBase, FileIsReleasedWithTheStore)
 {
     {
