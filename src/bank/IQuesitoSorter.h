@@ -11,4 +11,9 @@ public:
 
     virtual ~IQuesitoSorter() = default;
     virtual std::string GetOrder(const cQuesito& oQuesito) = 0;
+
+    // Around the GetOrder calls of one draw: a sorter may fetch what it needs once here
+    // instead of once per question.
+    virtual void BeginDraw() {}
+    virtual void EndDraw() {}
 };

@@ -182,6 +182,18 @@ std::shared_ptr<cQuesiti> cQuesiti::GetRandomized(IQuesitoSorter* sorter) const
     BankRandom::SeedFromTimeOfDay();
     auto result = std::make_shared<cQuesiti>();
     try {
+        // The sorter's draw ends however this one does.
+        struct DrawScope {
+            IQuesitoSorter* sorter;
+            explicit DrawScope(IQuesitoSorter* s) : sorter(s)
+            {
+                if (sorter) sorter->BeginDraw();
+            }
+            ~DrawScope()
+            {
+                if (sorter) sorter->EndDraw();
+            }
+        } scope(sorter);
         std::vector<DrawRecord> records;
         records.reserve(m_items.size());
         for (size_t i = 0; i < m_items.size(); ++i) {

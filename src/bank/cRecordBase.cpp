@@ -1,6 +1,8 @@
 #include "cRecordBase.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
 #include <system_error>
 
 namespace {
@@ -23,6 +25,17 @@ int32_t Get(const Bytes& b, size_t at)
 std::streamoff OffsetOf(int32_t nPosition)
 {
     return static_cast<std::streamoff>(nPosition - 1) * cRecordSpec::RecordSize;
+}
+
+cRecordSpec Decode(const Bytes& b)
+{
+    cRecordSpec rec;
+    rec.nVisualizzate = Get(b, 0);
+    rec.nTralasciate = Get(b, 4);
+    rec.nEsatte = Get(b, 8);
+    rec.nSbagliate = Get(b, 12);
+    rec.bnUltimoEsito = Get(b, 16);
+    return rec;
 }
 
 }  // namespace
@@ -67,20 +80,35 @@ void cRecordBase::CloseRecordBase()
 
 cRecordSpec cRecordBase::ReadRecord(int32_t nPosition)
 {
-    cRecordSpec rec;
-    if (!m_file.is_open() || nPosition < 1) return rec;
+    if (!m_file.is_open() || nPosition < 1) return {};
     Bytes b{};
     m_file.clear();
     m_file.seekg(OffsetOf(nPosition));
     if (m_file) m_file.read(b.data(), b.size());
     // A short read past the end leaves the rest zero.
     m_file.clear();
-    rec.nVisualizzate = Get(b, 0);
-    rec.nTralasciate = Get(b, 4);
-    rec.nEsatte = Get(b, 8);
-    rec.nSbagliate = Get(b, 12);
-    rec.bnUltimoEsito = Get(b, 16);
-    return rec;
+    return Decode(b);
+}
+
+std::vector<cRecordSpec> cRecordBase::ReadAllRecords()
+{
+    std::vector<cRecordSpec> records;
+    if (!m_file.is_open()) return records;
+    m_file.clear();
+    m_file.seekg(0, std::ios::end);
+    const std::streamoff size = m_file.tellg();
+    m_file.seekg(0);
+    std::string bytes(size > 0 ? static_cast<size_t>(size) : 0, '\0');
+    if (m_file) m_file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<size_t>(std::max<std::streamsize>(m_file.gcount(), 0)));
+    m_file.clear();
+    records.reserve((bytes.size() + cRecordSpec::RecordSize - 1) / cRecordSpec::RecordSize);
+    for (size_t at = 0; at < bytes.size(); at += cRecordSpec::RecordSize) {
+        Bytes b{};
+        bytes.copy(b.data(), b.size(), at);
+        records.push_back(Decode(b));
+    }
+    return records;
 }
 
 bool cRecordBase::WriteRecord(int32_t nPosition, const cRecordSpec& oRecord)

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 // Random access to the statistics file: record n (from 1) at byte (n - 1) * 20,
 // five little-endian 32-bit integers. Every read and write goes to the file.
@@ -30,6 +31,9 @@ public:
     // are skipped; false when nothing was written.
     bool WriteRecord(int32_t nPosition, const cRecordSpec& oRecord);
     bool ClearRecord(int32_t nPosition) { return WriteRecord(nPosition, cRecordSpec{}); }
+    // Every record of the file in one read, a short last one completed with zeros;
+    // empty on a closed store.
+    std::vector<cRecordSpec> ReadAllRecords();
 
 private:
     bool Open(const std::filesystem::path& path);

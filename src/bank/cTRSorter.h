@@ -3,6 +3,9 @@
 #include "IQuesitoSorter.h"
 
 #include <memory>
+#include <vector>
+
+#include "cRecordSpec.h"
 
 class cRecordBase;
 
@@ -15,4 +18,14 @@ public:
     bool SoloErrate = false;
 
     std::string GetOrder(const cQuesito& oQuesito) override;
+    // A draw reads the whole statistics file once: a seek and a read per question made a
+    // draw over a large bank last far longer than the user may wait.
+    void BeginDraw() override;
+    void EndDraw() override;
+
+private:
+    cRecordSpec Record(int32_t codice) const;
+
+    bool m_drawing = false;
+    std::vector<cRecordSpec> m_records;
 };
