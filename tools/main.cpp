@@ -7,6 +7,9 @@
 
 namespace {
 
+// The command checks its own arguments (options).
+constexpr size_t AnyCount = static_cast<size_t>(-1);
+
 struct Command {
     std::string_view name;
     std::string_view arguments;
@@ -21,6 +24,8 @@ constexpr Command Commands[] = {
     {"check", "BANK.dat", 1, "report every problem of a data file, with line numbers", BankTool::Check},
     {"stats", "BANK.dat", 1, "print the statistics file BANK.dat.rec as JSON Lines", BankTool::Stats},
     {"summary", "BANK.dat", 1, "describe the bank in a few lines", BankTool::Summary},
+    {"print", "BANK.dat FILE.test OUT.docx [OPTIONS]", AnyCount,
+     "write a suspended test and its answer key as a .docx document", BankTool::Print},
 };
 
 void Usage(FILE* out)
@@ -49,7 +54,7 @@ int main(int argc, char** argv)
     for (const auto& c : Commands) {
         if (c.name != name) continue;
         const BankTool::Args args(argv + 2, argv + argc);
-        if (args.size() != c.argumentCount) {
+        if (c.argumentCount != AnyCount && args.size() != c.argumentCount) {
             std::fprintf(stderr, "Usage: tessarondequiz-bank %s %.*s\n", argv[1],
                          static_cast<int>(c.arguments.size()), c.arguments.data());
             return BankTool::BadUsage;

@@ -1,0 +1,104 @@
+#include "Commands.h"
+
+#include "CPaginatrice.h"
+#include "PrintError.h"
+#include "ProgramFolder.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace BankTool {
+
+namespace {
+
+constexpr const char* PrintUsage =
+    "Usage: tessarondequiz-bank print BANK.dat FILE.test OUT.docx [--layout list|table] [--no-topic] "
+    "[--no-number] [--shuffle]\n";
+
+struct PrintOptions {
+    std::filesystem::path bank, test, out;
+    int32_t formato = 1;
+    bool topic = true;
+    bool number = true;
+    bool shuffle = false;
+};
+
+bool Parse(const Args& args, PrintOptions& o)
+{
+    std::vector<std::string> positional;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--layout" && i + 1 < args.size()) {
+            const std::string& layout = args[++i];
+            if (layout == "list") o.formato = 1;
+            else if (layout == "table") o.formato = 2;
+            else return false;
+        } else if (a == "--no-topic") {
+            o.topic = false;
+        } else if (a == "--no-number") {
+            o.number = false;
+        } else if (a == "--shuffle") {
+            o.shuffle = true;
+        } else if (a.starts_with("--")) {
+            return false;
+        } else {
+            positional.push_back(a);
+        }
+    }
+    if (positional.size() != 3) return false;
+    o.bank = positional[0];
+    o.test = positional[1];
+    o.out = positional[2];
+    return true;
+}
+
+}  // namespace
+
+int Print(const Args& args)
+{
+    PrintOptions o;
+    if (!Parse(args, o)) {
+        std::cerr << PrintUsage;
+        return BadUsage;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(o.bank, ec)) {
+        std::cerr << o.bank.string() << ": no such data file\n";
+        return ProblemFound;
+    }
+    // The bank's folder stands for the program folder, where the test's data file is looked for.
+    ProgramFolder::Set(std::filesystem::absolute(o.bank, ec).parent_path());
+
+    const auto out = std::filesystem::absolute(o.out, ec);
+    CPaginatrice builder([&] {
+        word::SaveOptions save;
+        save.exactPath = out;
+        save.open = false;
+        return std::make_shared<word::Application>(std::move(save));
+    });
+    const PrintLoadResult loaded = builder.CaricaQuesitiDaSessione(o.test, o.shuffle);
+    if (loaded.Failed()) {
+        std::cerr << o.test.string() << ": " << loaded.errorDescription << "\n";
+        return ProblemFound;
+    }
+    if (loaded.status == PrintLoadResult::Status::NotASession) {
+        std::cerr << o.test.string() << ": not a suspended test\n";
+        return ProblemFound;
+    }
+    builder.Formato = o.formato;
+    builder.NumColonne = 2;
+    builder.MostraArgomenti = o.topic;
+    builder.MostraCodici = o.number;
+    builder.MostraDifficolta = false;
+    try {
+        builder.Build();
+    } catch (const PrintError& e) {
+        std::cerr << o.out.string() << ": error " << e.Number() << ": " << e.Description() << "\n";
+        return ProblemFound;
+    }
+    std::cout << o.out.string() << ": " << builder.Quesiti().Count() << " questions, "
+              << (o.formato == 1 ? "list" : "table") << " layout\n";
+    return Success;
+}
+
+}  // namespace BankTool
