@@ -20,6 +20,8 @@ int Dump(const Args& args);
 int Check(const Args& args);
 int Stats(const Args& args);
 int Summary(const Args& args);
+int Draw(const Args& args);
+int Resume(const Args& args);
 int Print(const Args& args);
 
 // Loads a data file with the program's own loader; false, with a message on

@@ -24,6 +24,9 @@ constexpr Command Commands[] = {
     {"check", "BANK.dat", 1, "report every problem of a data file, with line numbers", BankTool::Check},
     {"stats", "BANK.dat", 1, "print the statistics file BANK.dat.rec as JSON Lines", BankTool::Stats},
     {"summary", "BANK.dat", 1, "describe the bank in a few lines", BankTool::Summary},
+    {"draw", "BANK.dat [OPTIONS]", AnyCount, "build a test as the start screen does and print it as JSON Lines",
+     BankTool::Draw},
+    {"resume", "BANK.dat FILE.test", 2, "load a suspended test and print it as JSON Lines", BankTool::Resume},
     {"print", "BANK.dat FILE.test OUT.docx [OPTIONS]", AnyCount,
      "write a suspended test and its answer key as a .docx document", BankTool::Print},
 };

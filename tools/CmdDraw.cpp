@@ -1,0 +1,112 @@
+#include "Commands.h"
+#include "TestState.h"
+
+#include "BankRandom.h"
+#include "ModFunzioni.h"
+#include "ModGlobal.h"
+#include "TestSettings.h"
+
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+namespace BankTool {
+
+namespace {
+
+constexpr const char* DrawUsage =
+    "Usage: tessarondequiz-bank draw BANK.dat [--filter ROW] [--order N] [--count N] [--start N] [--keep-order] "
+    "[--seed S]\n";
+
+int BadOption(const std::string& why)
+{
+    std::cerr << why << "\n" << DrawUsage;
+    return BadUsage;
+}
+
+// The topic-list row as the start screen applies it to the test settings.
+void ApplyFilterRow(const cFiltroMain& f)
+{
+    using namespace ModGlobal;
+    if (f.UltimoArg < 1 && f.PrimoArg > 0) {
+        TopicFilter = f.PrimoArg;
+        TopicRangeFirst = TopicRangeLast = TopicRangeExtra = 0;
+    } else {
+        TopicFilter = 0;
+        TopicRangeFirst = f.PrimoArg;
+        TopicRangeLast = f.UltimoArg;
+        TopicRangeExtra = f.ExtraArg;
+    }
+    GazetteRangeFirst = f.PrimoIDGazzetta;
+    GazetteRangeLast = f.UltimoIDGazzetta;
+}
+
+}  // namespace
+
+int Draw(const Args& args)
+{
+    if (args.empty()) return BadOption("A bank is needed.");
+    int64_t row = 0, order = 0, count = 0, start = 1;
+    bool keepOrder = false;
+    std::optional<int64_t> seed;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& name = args[i];
+        if (name == "--keep-order") {
+            keepOrder = true;
+            continue;
+        }
+        int64_t* target = name == "--filter" ? &row
+                          : name == "--order" ? &order
+                          : name == "--count" ? &count
+                          : name == "--start" ? &start
+                                              : nullptr;
+        if (!target && name != "--seed") return BadOption("Unknown option \"" + name + "\".");
+        if (i + 1 >= args.size()) return BadOption("Option " + name + " needs a value.");
+        const auto value = TestState::OptionNumber(args[++i]);
+        if (!value) return BadOption("Option " + name + " needs a whole number, not \"" + args[i] + "\".");
+        if (target) *target = *value;
+        else seed = *value;
+    }
+    if (row < 0 || row > 3) return BadOption("--filter is a row of the topic list, 0 to 3.");
+    if (order < 0 || order > 5) return BadOption("--order is an ordering, 0 to 5.");
+    if (count < 0 || count > INT32_MAX) return BadOption("--count is 0 (all) or more.");
+    if (start < INT32_MIN || start > INT32_MAX) return BadOption("--start is out of range.");
+    if (seed && (*seed < 0 || *seed > UINT32_MAX)) return BadOption("--seed is 0 to 4294967295.");
+
+    if (!TestState::UseBank(args[0])) return ProblemFound;
+    if (seed) BankRandom::SetTestSeed(static_cast<uint32_t>(*seed));
+
+    // As BeginTest: the exam simulation forces 50 questions and the first row.
+    if (order == OrderEsame) {
+        count = 50;
+        row = 0;
+    }
+    using namespace ModGlobal;
+    KeepAnswerOrder = keepOrder;
+    RecordWrongAnswers = true;
+    OrderMode = static_cast<int32_t>(order);
+    ApplyFilterRow(Filters.at(static_cast<size_t>(row)));
+    QuestionCount = static_cast<int32_t>(count);
+    StartNumber = static_cast<int32_t>(start);
+    ResumeIndex = -1;
+    ResumeCorrect = 0;
+
+    ModFunzioni::EstraiQuesiti();
+    if (!RecordStore || !RecordStore->Initialized())
+        std::cerr << ModFunzioni::StatisticsUnavailableMessage().text << "\n";
+    if (!TestSet || TestSet->Count() == 0) {
+        std::cerr << "Nessun quesito trovato per i filtri impostati!\n";
+        return ProblemFound;
+    }
+    for (const auto& q : *TestSet) {
+        std::cout << nlohmann::ordered_json{{"codice", q->Codice},
+                                            {"gazzetta", q->IDGazzetta},
+                                            {"argomento", q->Argomento() ? q->Argomento()->ID : 0},
+                                            {"difficolta", q->Difficolta},
+                                            {"corretta", q->RispostaCorretta}}
+                         .dump()
+                  << "\n";
+    }
+    return Success;
+}
+
+}  // namespace BankTool

@@ -1,0 +1,33 @@
+#include "Commands.h"
+#include "TestState.h"
+
+#include "ModGlobal.h"
+#include "SessionLoader.h"
+#include "TestSettings.h"
+
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+namespace BankTool {
+
+int Resume(const Args& args)
+{
+    if (!TestState::UseBank(args[0])) return ProblemFound;
+    const auto result = SessionLoader::Load(args[1]);
+    if (!result.ok()) {
+        std::cerr << result.Message().text << "\n";
+        return ProblemFound;
+    }
+    using namespace ModGlobal;
+    using nlohmann::ordered_json;
+    std::cout << ordered_json{{"resumeIndex", ResumeIndex}, {"resumeCorrect", ResumeCorrect}, {"orderMode", OrderMode}}
+                     .dump()
+              << "\n";
+    for (const auto& q : *TestSet)
+        std::cout << ordered_json{{"codice", q->Codice}, {"data", q->RispostaData}, {"corretta", q->RispostaCorretta}}
+                         .dump()
+                  << "\n";
+    return Success;
+}
+
+}  // namespace BankTool

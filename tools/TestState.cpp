@@ -1,0 +1,42 @@
+#include "TestState.h"
+
+#include "ModFunzioni.h"
+#include "ModGlobal.h"
+#include "ProgramFolder.h"
+#include "TestSettings.h"
+
+#include <charconv>
+#include <fstream>
+#include <iostream>
+
+namespace TestState {
+
+bool UseBank(const std::filesystem::path& bank)
+{
+    std::error_code ec;
+    const auto path = std::filesystem::absolute(bank, ec);
+    if (ec || !std::filesystem::is_regular_file(path, ec) || !std::ifstream(path, std::ios::binary)) {
+        std::cerr << bank.string() << ": cannot read the file\n";
+        return false;
+    }
+    ModGlobal::Reset();
+    ModGlobal::ResetTestSettings();
+    ModGlobal::InitGlobals();
+    ProgramFolder::Set(path.parent_path());
+    // The bank given is the program's own data file.
+    ModGlobal::DataFileName = path.filename().string();
+    ModGlobal::CurrentDataFile = ModGlobal::DataFileName;
+    ModFunzioni::DefineExamSets();
+    ModFunzioni::DefineFilters();
+    return true;
+}
+
+std::optional<int64_t> OptionNumber(const std::string& text)
+{
+    int64_t value = 0;
+    const auto [end, err] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (err != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+}  // namespace TestState
