@@ -1,0 +1,121 @@
+// The test builder end to end (load, statistics file, shuffle, filter, order,
+// cut) on synthetic banks of 1,000, 10,000 and 100,000 questions, as the start
+// screen runs it for "TUTTI I QUESITI".
+#include "BankGenerator.h"
+
+#include "ModFunzioni.h"
+#include "ModGlobal.h"
+#include "TestSettings.h"
+
+#include "ProgramFolder.h"
+#include "cRecordBase.h"
+
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <map>
+#include <random>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct BenchFolder {
+    fs::path dir = fs::temp_directory_path() / ("tq-bench-setup-" + std::to_string(getpid()));
+    BenchFolder() { fs::create_directories(dir); }
+    ~BenchFolder()
+    {
+        ModGlobal::Reset();
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+};
+
+// One program folder per size, holding "rcv14.dat" and a statistics file with
+// one question in five seen or marked wrong, so that sorted draws have keys.
+const fs::path& ProgramFolderFor(int64_t n)
+{
+    static BenchFolder root;
+    static std::map<int64_t, fs::path> folders;
+    fs::path& folder = folders[n];
+    if (folder.empty()) {
+        folder = root.dir / std::to_string(n);
+        fs::create_directories(folder);
+        const fs::path bank = folder / "rcv14.dat";
+        if (!BankGenerator::WriteFile(bank, {static_cast<int32_t>(n), 3, 42}))
+            throw std::runtime_error("cannot write bank");
+        cRecordBase store;
+        if (!store.CreateNew(folder / "rcv14.dat.rec")) throw std::runtime_error("cannot make statistics file");
+        std::mt19937 rng(7);
+        for (int32_t codice = 1; codice <= n; ++codice) {
+            cRecordSpec rec;
+            if (codice % 5 == 1) {
+                rec.nVisualizzate = static_cast<int32_t>(rng() % 20);
+                rec.nSbagliate = static_cast<int32_t>(rng() % (rec.nVisualizzate + 1));
+                rec.nEsatte = rec.nVisualizzate - rec.nSbagliate;
+                rec.bnUltimoEsito = rec.nSbagliate > 0 ? 2 : 0;
+            }
+            store.WriteRecord(codice, rec);
+        }
+    }
+    return folder;
+}
+
+void Prepare(int64_t n, int32_t orderMode, int32_t count)
+{
+    ProgramFolder::Set(ProgramFolderFor(n));
+    ModGlobal::Reset();
+    ModGlobal::ResetTestSettings();
+    ModGlobal::InitGlobals();
+    ModGlobal::CurrentDataFile = ModGlobal::DataFileName;
+    ModFunzioni::DefineFilters();
+    ModFunzioni::DefineExamSets();
+    // Row 0 of the topic list, "TUTTI I QUESITI".
+    ModGlobal::TopicRangeFirst = 1;
+    ModGlobal::TopicRangeLast = 3;
+    ModGlobal::TopicRangeExtra = -1;
+    ModGlobal::GazetteRangeFirst = ModGlobal::GazetteRangeLast = -1;
+    ModGlobal::OrderMode = orderMode;
+    ModGlobal::QuestionCount = count;
+}
+
+void Run(benchmark::State& state, int32_t orderMode, int32_t count)
+{
+    const int64_t n = state.range(0);
+    Prepare(n, orderMode, count);
+    for (auto _ : state) {
+        ModFunzioni::EstraiQuesiti();
+        benchmark::DoNotOptimize(ModGlobal::TestSet->Count());
+        // Releasing the previous test is the quiz screen's cost, not the builder's.
+        state.PauseTiming();
+        ModGlobal::TestSet.reset();
+        ModGlobal::Document.reset();
+        ModGlobal::RecordStore.reset();
+        state.ResumeTiming();
+    }
+    state.SetComplexityN(n);
+}
+
+void Sizes(benchmark::internal::Benchmark* b)
+{
+    b->Arg(1000)->Arg(10000)->Arg(100000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+}
+
+// The usual test: 30 questions at random.
+void BM_EstraiCasuale30(benchmark::State& state) { Run(state, OrderCasuale, 30); }
+BENCHMARK(BM_EstraiCasuale30)->Apply(Sizes);
+
+// Every question, through the statistics file.
+void BM_EstraiPrimaErrateTutti(benchmark::State& state) { Run(state, OrderPrimaErrate, 0); }
+BENCHMARK(BM_EstraiPrimaErrateTutti)->Apply(Sizes);
+
+void BM_EstraiGazzettaTutti(benchmark::State& state) { Run(state, OrderGazzetta, 0); }
+BENCHMARK(BM_EstraiGazzettaTutti)->Apply(Sizes);
+
+void BM_EstraiEsame(benchmark::State& state) { Run(state, OrderEsame, 50); }
+BENCHMARK(BM_EstraiEsame)->Apply(Sizes);
+
+}  // namespace
+
+BENCHMARK_MAIN();
