@@ -106,13 +106,15 @@ void cDocumento::LoadArgomentiFromText(const std::string& nomeFile)
 void cDocumento::LoadArgomentiFromPath(const std::filesystem::path& path)
 {
     m_argomenti->Clear();
-    const auto data = TextFile::ReadAll(path);
-    if (!data) return;
+    // Line by line, not the whole file: the topics come first, and the start screen
+    // should not read a large bank through to list them.
+    std::ifstream in(path, std::ios::binary);
     bool started = false;
-    for (const std::string_view line : TextFile::SplitLines(*data)) {
-        if (line.substr(0, 3) == "AM:") {
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.starts_with("AM:")) {
             started = true;
-            m_argomenti->Add(std::string(line.substr(3)));
+            m_argomenti->Add(line.substr(3));
         } else if (started) {
             break;
         }
