@@ -1,0 +1,101 @@
+#include "ucsElab.h"
+
+#include "CPaginatrice.h"
+#include "ModPrint.h"
+#include "PrintError.h"
+#include "ProgressSlider.h"
+
+#include "Prompts.h"
+#include "QtText.h"
+#include "cMousePointer.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+ucsElab::ucsElab(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("ucsElab");
+    auto* lbCreazione = new QLabel(QStringLiteral("Creazione del documento in corso..."), this);
+    lbCreazione->setObjectName("lbCreazione");
+    m_slider = new ProgressSlider(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(12);
+    layout->addStretch(1);
+    layout->addWidget(lbCreazione);
+    layout->addWidget(m_slider);
+    layout->addStretch(2);
+
+    // Started by Enter, so the page is painted before the long build.
+    timStarter = new QTimer(this);
+    timStarter->setObjectName("timStarter");
+    timStarter->setInterval(100);
+    connect(timStarter, &QTimer::timeout, this, &ucsElab::Starter);
+}
+
+ucsElab::~ucsElab() { DisconnectPrinter(); }
+
+void ucsElab::Enter()
+{
+    ModPrint::EnableButtons(false, false, false);
+    timStarter->start();
+}
+
+QString ucsElab::ErrorText(const PrintError& error)
+{
+    if (error.Number() == PrintError::CannotCreateObject) {
+        QString text = QStringLiteral(
+            "Errore in fase di creazione del documento: non è stato possibile interfacciarsi con Microsoft Word."
+            "\r\n\r\nAccertarsi che sul PC sia presente un'installazione funzionante di MS-Word (97/2000/XP/2003 o "
+            "una versione successiva).");
+        // The document exists; only opening it failed. The user must know where it is.
+        if (!error.SavedPath().empty())
+            text += QStringLiteral("\r\n\r\nIl documento è stato comunque salvato in:\r\n") +
+                    QtText::FromPath(error.SavedPath());
+        return text;
+    }
+    return QStringLiteral("Errore inaspettato in fase di creazione del documento: ") +
+           QString::number(error.Number()) + QStringLiteral(" - ") + QtText::FromUtf8(error.Description());
+}
+
+void ucsElab::Starter()
+{
+    timStarter->stop();
+    if (ModPrint::Printer) {
+        ConnectPrinter();
+        CPaginatrice& printer = *ModPrint::Printer;
+        const auto& options = ModPrint::PrintOptions;
+        printer.Formato = options.Formato;
+        printer.NumColonne = options.NumColonne;
+        printer.MostraArgomenti = options.MostraArgomenti;
+        printer.MostraCodici = options.MostraCodici;
+        printer.MostraDifficolta = options.MostraDifficolta;
+        try {
+            cMousePointer pointer;
+            pointer.SetWait();
+            printer.Build();
+        } catch (const PrintError& error) {
+            Prompts::Tell(QStringLiteral("Attenzione!"), ErrorText(error), MessageIcon::Critical);
+        }
+    }
+    ModPrint::EnableButtons(false, false, true);
+    DisconnectPrinter();
+    ModPrint::AdvanceWizard();
+}
+
+void ucsElab::ConnectPrinter()
+{
+    m_printer = ModPrint::Printer;
+    m_printer->OnSetMax = [this](int32_t n) { m_slider->SetBarUpper(n); };
+    m_printer->OnSetCurrent = [this](int32_t n) { m_slider->SetBarValue(n); };
+}
+
+void ucsElab::DisconnectPrinter()
+{
+    if (!m_printer) return;
+    m_printer->OnSetMax = nullptr;
+    m_printer->OnSetCurrent = nullptr;
+    m_printer.reset();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "IStep.h"
+
+#include <QWidget>
+
+// Page 7: the end. Next reads "&Fine" and closes the wizard.
+class ucsFine : public QWidget, public IStep {
+    Q_OBJECT
+
+public:
+    explicit ucsFine(QWidget* parent = nullptr);
+
+    QString AHeader() const override { return QStringLiteral("Fine operazione"); }
+    QString ADescription() const override { return QStringLiteral("Arrivederci al prossimo documento!"); }
+    bool ForwardOnly() const override { return true; }
+    void Enter() override;
+    void Initialize() override {}
+    bool Validate() override { return true; }
+};

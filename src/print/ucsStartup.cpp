@@ -1,0 +1,61 @@
+#include "ucsStartup.h"
+
+#include "CPaginatrice.h"
+#include "ModPrint.h"
+
+#include "Prompts.h"
+#include "TestSettings.h"
+#include "TextConvert.h"
+#include "cMousePointer.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+ucsStartup::ucsStartup(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("ucsStartup");
+    auto* lbLettura = new QLabel(QStringLiteral("E' in corso la lettura dei quesiti da stampare..."), this);
+    lbLettura->setObjectName("lbLettura");
+    lbLettura->setWordWrap(true);
+    auto* lbAttendere = new QLabel(QStringLiteral("Attendere prego..."), this);
+    lbAttendere->setObjectName("lbAttendere");
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch(1);
+    layout->addWidget(lbLettura, 0, Qt::AlignHCenter);
+    layout->addSpacing(12);
+    layout->addWidget(lbAttendere, 0, Qt::AlignHCenter);
+    layout->addStretch(2);
+
+    // Started by Enter, so the page is painted before the file is read.
+    timStarter = new QTimer(this);
+    timStarter->setObjectName("timStarter");
+    timStarter->setInterval(150);
+    connect(timStarter, &QTimer::timeout, this, &ucsStartup::Starter);
+}
+
+void ucsStartup::Initialize() { ModPrint::EnableButtons(false, false, false); }
+
+void ucsStartup::Enter() { timStarter->start(); }
+
+void ucsStartup::Starter()
+{
+    timStarter->stop();
+    ModPrint::Printer = std::make_shared<CPaginatrice>();
+    // Unreadable text falls back to the start screen's default: answers shuffled.
+    const bool shuffle = TextConvert::ToBool(ModGlobal::ShuffleText).value_or(true);
+    PrintLoadResult result;
+    {
+        cMousePointer pointer;
+        pointer.SetWait();
+        result = ModPrint::Printer->CaricaQuesitiDaSessione(std::filesystem::path(ModGlobal::PrintSourcePath), shuffle);
+    }
+    if (result.Failed()) {
+        Prompts::Tell(result.Message());
+        ModPrint::CloseWizard();
+        return;
+    }
+    ModPrint::AdvanceWizard();
+}
