@@ -1,5 +1,6 @@
 #include "ModWindows.h"
 #include "SubMain.h"
+#include "frmMain.h"
 #include "frmPrint.h"
 #include "frmStart.h"
 #include "frmStatistiche.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     // Windows hand over to one another; the program ends when none is left.
     ModWindows::QuitWhenNoWindowLeft(app);
     ModWindows::ShowStartScreen = [] { frmStart::ShowNew(); };
+    ModWindows::ShowQuizScreen = [] { frmMain::ShowNew(); };
     ModWindows::ShowStatistics = [] { frmStatistiche::ShowModal(QApplication::activeWindow()); };
     ModWindows::ShowPrintWizard = [] { frmPrint::ShowModal(QApplication::activeWindow()); };
     if (!SubMain()) return 0;

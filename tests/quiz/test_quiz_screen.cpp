@@ -1,0 +1,235 @@
+// The quiz screen taken from the start screen to the score, by keys.
+#include "QuizScreenFixture.h"
+
+#include "SessionLoader.h"
+#include "SubMain.h"
+#include "Twips.h"
+#include "frmMessage.h"
+#include "frmStart.h"
+
+#include "cRecordSpec.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+
+namespace {
+
+frmMain* QuizWindow()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* quiz = qobject_cast<frmMain*>(w); quiz && quiz->isVisible()) return quiz;
+    return nullptr;
+}
+
+std::vector<frmStart*> StartWindows()
+{
+    std::vector<frmStart*> found;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* start = qobject_cast<frmStart*>(w); start && start->isVisible()) found.push_back(start);
+    return found;
+}
+
+std::string Bytes(const cRecordSpec& r)
+{
+    std::string out;
+    for (int32_t v : {r.nVisualizzate, r.nTralasciate, r.nEsatte, r.nSbagliate, r.bnUltimoEsito})
+        for (int b = 0; b < 4; ++b) out += static_cast<char>((static_cast<uint32_t>(v) >> (8 * b)) & 0xFF);
+    return out;
+}
+
+// Sends one key press to the window and says whether anyone took it.
+bool KeyTaken(QWidget* w, Qt::Key key, const QString& text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &release);
+    return press.isAccepted();
+}
+
+}  // namespace
+
+TEST_F(QuizScreenTest, WholeTestFromStartScreenToScoreAndBack)
+{
+    ModWindows::ShowStartScreen = [] { frmStart::ShowNew(); };
+    ModWindows::ShowQuizScreen = [] { frmMain::ShowNew(); };
+    ASSERT_TRUE(SubMain());
+    ASSERT_EQ(StartWindows().size(), 1u);
+    frmStart* start = StartWindows().front();
+    Child<QComboBox>(start, "cbOrdine")->setCurrentIndex(OrderGazzetta);
+    Child<QCheckBox>(start, "ckDontMixAnswers")->setChecked(true);
+    prompts.answers = {PromptAnswer::Yes};  // less random: start anyway
+    QTest::mouseClick(Child<QPushButton>(start, "cmdInizia"), Qt::LeftButton);
+
+    QPointer<frmMain> quiz = QuizWindow();
+    ASSERT_TRUE(quiz);
+    EXPECT_TRUE(StartWindows().empty());
+    EXPECT_EQ(quiz->windowTitle(), "Tessarondequiz - Comune di Roccalvento - 14 istruttori amministrativi");
+    const auto testSet = ModGlobal::TestSet;
+    ASSERT_TRUE(testSet);
+    const int32_t total = testSet->Count();
+    ASSERT_GE(total, 3);
+
+    std::vector<QString> results;
+    closer.onDialog = [&](QDialog* d) {
+        results.push_back(Text(d, "lbRiga1") + "|" + Text(d, "lbRiga2"));
+        QTest::qWaitFor([&] { return quiz->LastAnswerLatency() >= 0; }, 1000);
+    };
+
+    // Odd positions right, even ones wrong; the second question is deferred once.
+    std::map<int32_t, cRecordSpec> expected;
+    std::string domLines;
+    std::vector<qint64> latencies;
+    int32_t correct = 0;
+    bool deferred = false;
+    for (int guard = 0; quiz && quiz->isVisible() && guard < 100; ++guard) {
+        const auto q = quiz->Session().Current();
+        ASSERT_TRUE(q);
+        const int32_t position = quiz->Session().CurrentIndex();
+        cRecordSpec& rec = expected[q->Codice];
+        ++rec.nVisualizzate;
+        if (position == 2 && !deferred) {
+            deferred = true;
+            QTest::keyClick(quiz, Qt::Key_F3);
+            continue;
+        }
+        const bool right = position % 2 == 1;
+        const int index = right ? q->RispostaCorretta - 1 : q->RispostaCorretta % 4;
+        if (right) {
+            ++correct;
+            ++rec.nEsatte;
+        } else {
+            ++rec.nSbagliate;
+            rec.bnUltimoEsito = 2;
+        }
+        domLines += "DOM:05/03/2024 09:00:00|" + std::to_string(q->Codice) + (right ? "|1\r\n" : "|0\r\n");
+        // Lower case for half of them.
+        QTest::keyClick(quiz, static_cast<char>((position % 4 < 2 ? 'a' : 'A') + index));
+        if (quiz) latencies.push_back(quiz->LastAnswerLatency());
+    }
+    DeleteClosed();
+    EXPECT_TRUE(quiz.isNull());
+    ASSERT_TRUE(deferred);
+    EXPECT_EQ(results.size(), static_cast<size_t>(total));
+    EXPECT_EQ(std::count(results.begin(), results.end(), QStringLiteral("Risposta esatta!|")), correct);
+
+    const auto scores = MessagesTitled("Tessarondequiz");
+    ASSERT_EQ(scores.size(), 1u);
+    EXPECT_EQ(scores[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(scores[0].text.toStdString(),
+              "  TEST COMPLETATO!\r\n\r\nSono stati indovinati " + std::to_string(correct) + " quesiti, pari al " +
+                  std::to_string(correct * 100 / total) + "% delle " + std::to_string(total) + " domande totali.");
+    EXPECT_EQ(StartWindows().size(), 1u);
+    EXPECT_FALSE(ModGlobal::TestSet);
+    EXPECT_FALSE(ModGlobal::RecordStore);
+    EXPECT_FALSE(ModGlobal::CurrentTheme);
+
+    std::string records;
+    const int32_t last = expected.rbegin()->first;
+    for (int32_t codice = 1; codice <= last; ++codice)
+        records += Bytes(expected.count(codice) ? expected[codice] : cRecordSpec{});
+    EXPECT_EQ(ReadBytes(RecordPath()), records);
+    const std::string log = ReadBytes(LogPath());
+    const size_t firstLine = log.find("\r\n") + 2;
+    EXPECT_EQ(log.substr(firstLine), domLines);
+
+    std::sort(latencies.begin(), latencies.end());
+    ASSERT_FALSE(latencies.empty());
+    EXPECT_GE(latencies.front(), 0);
+    std::printf("answer key to result window: median %lld ms, worst %lld ms\n",
+                static_cast<long long>(latencies[latencies.size() / 2]), static_cast<long long>(latencies.back()));
+}
+
+TEST_F(QuizScreenTest, KeysDAndEOnlyWhenTheBankHasThoseAnswers)
+{
+    QPointer<frmMain> quiz = OpenQuiz();
+    EXPECT_FALSE(KeyTaken(quiz, Qt::Key_E, "e"));
+    EXPECT_EQ(quiz->Session().CurrentIndex(), 1);
+    EXPECT_TRUE(closer.seen.empty());
+    EXPECT_TRUE(KeyTaken(quiz, Qt::Key_F3, {}));
+    EXPECT_EQ(quiz->Session().CurrentIndex(), 2);
+    EXPECT_TRUE(KeyTaken(quiz, Qt::Key_D, "d"));
+    EXPECT_EQ(set->Item(2)->RispostaData, 4);
+    EXPECT_EQ(closer.seen, std::vector<QString>{"frmMessage"});
+    // F3 with Shift is passed on.
+    QKeyEvent shiftF3(QEvent::KeyPress, Qt::Key_F3, Qt::ShiftModifier);
+    QApplication::sendEvent(quiz, &shiftF3);
+    EXPECT_EQ(quiz->Session().CurrentIndex(), 3);
+    quiz->close();
+
+    UseBank(Fixtures::Five());
+    quiz = OpenQuiz();
+    EXPECT_TRUE(KeyTaken(quiz, Qt::Key_E, "e"));
+    EXPECT_EQ(set->Item(1)->RispostaData, 5);
+    EXPECT_FALSE(Child<QWidget>(quiz, "picBoxRisposta4")->isHidden());
+}
+
+TEST_F(QuizScreenTest, ResultWindowLinesBandAndPlace)
+{
+    QWidget main;
+    main.move(200, 100);
+    {
+        frmMessage right(&main);
+        right.SetResult(2, 2);
+        EXPECT_EQ(right.windowTitle(), "Esito risposta");
+        EXPECT_EQ(Text(&right, "lbRiga1"), "Risposta esatta!");
+        EXPECT_EQ(Text(&right, "lbRiga2"), "");
+        EXPECT_EQ(Child<QWidget>(&right, "picBand")->palette().color(QPalette::Window), QColor(192, 255, 192));
+    }
+    frmMessage wrong(&main);
+    wrong.SetResult(1, 4);
+    EXPECT_EQ(Text(&wrong, "lbRiga1"), "Risposta errata!");
+    EXPECT_EQ(Text(&wrong, "lbRiga2"), "La risposta corretta è la 'D'");
+    EXPECT_EQ(Child<QWidget>(&wrong, "picBand")->palette().color(QPalette::Window), QColor(255, 32, 32));
+    QPoint where;
+    closer.onDialog = [&](QDialog* d) { where = d->pos(); };
+    EXPECT_EQ(wrong.exec(), QDialog::Rejected);  // closed by Esc
+    EXPECT_EQ(where, main.pos() + QPoint(Twips::ToPixels(100), Twips::ToPixels(3200)));
+}
+
+TEST_F(QuizScreenTest, SavedTestResumesAtTheSameQuestionWithTheSameAnswers)
+{
+    QPointer<frmMain> quiz = OpenQuiz(-1, "default", false);
+    QTest::keyClick(quiz, Qt::Key_B);  // 1 right
+    QTest::keyClick(quiz, Qt::Key_A);  // 2 wrong
+    QTest::keyClick(quiz, Qt::Key_F3);  // 3 deferred
+    QTest::keyClick(quiz, Qt::Key_A);  // 101 right
+    ASSERT_EQ(quiz->Session().CurrentIndex(), 5);
+    const int32_t onScreen = quiz->Session().Current()->Codice;
+    const std::string answers = set->RisposteDate();
+
+    const QString path = QString::fromStdString((Root() / "prova.test").string());
+    prompts.paths = {path};
+    QTest::mouseClick(Child<QPushButton>(quiz, "cmdSalva"), Qt::LeftButton);
+    ASSERT_EQ(prompts.files.size(), 1u);
+    EXPECT_EQ(prompts.files[0].title, "Registra sessione");
+    EXPECT_EQ(prompts.files[0].filter, Prompts::SessionFileFilter());
+    EXPECT_EQ(prompts.files[0].mode, FileDialogMode::Save);
+    EXPECT_TRUE(MessagesTitled("Tessarondequiz").empty());
+    EXPECT_EQ(quiz->Session().CurrentIndex(), 5);
+
+    // A folder that does not exist: told, and the test goes on.
+    prompts.paths = {QString::fromStdString((Root() / "nessuna" / "x.test").string())};
+    QTest::mouseClick(Child<QPushButton>(quiz, "cmdSalva"), Qt::LeftButton);
+    const auto errors = MessagesTitled("Tessarondequiz");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(errors[0].text.startsWith("Errore inaspettato nella registrazione della sessione: "));
+    EXPECT_TRUE(errors[0].text.endsWith("."));
+    quiz->close();
+    DeleteClosed();
+
+    const auto loaded = SessionLoader::Load(fs::path(path.toStdString()));
+    ASSERT_TRUE(loaded.ok());
+    ModGlobal::CurrentTheme = ModGlobal::Themes->Item(1);
+    quiz = frmMain::ShowNew();
+    EXPECT_EQ(quiz->Session().Current()->Codice, onScreen);
+    EXPECT_EQ(ModGlobal::TestSet->RisposteDate(), answers);
+    EXPECT_EQ(quiz->Session().CorrectCount(), 2);
+}
