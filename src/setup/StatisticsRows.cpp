@@ -73,6 +73,8 @@ std::string StatisticsData::RenderCell(int32_t value)
 
 std::string StatisticsData::StripTags(std::string_view text)
 {
+    // Most texts have no markup at all; they need no pass over them.
+    if (text.find('<') == std::string_view::npos) return std::string(text);
     std::string t = ReplaceIgnoreCase(text, "<i>", "");
     t = ReplaceIgnoreCase(t, "</i>", "");
     t = ReplaceIgnoreCase(t, "<u>", "");
