@@ -24,8 +24,9 @@
 #include <algorithm>
 #include <array>
 #include <exception>
-#include <map>
 #include <numeric>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -66,23 +67,27 @@ public:
         beginResetModel();
         m_cells.clear();
         m_cells.reserve(rows.size());
-        std::map<std::string, QString> topics;  // few names, shared by many rows
+        // Topics, counters and marks repeat from row to row: rows share one
+        // string per distinct value instead of allocating their own.
+        std::array<std::unordered_map<std::string, QString>, kColumns> shared;
         for (const auto& row : rows) {
             std::array<QString, kColumns> cells;
             for (int c = 0; c < kColumns; ++c) {
-                const std::string& cell = row.cells[static_cast<size_t>(c)];
-                if (c == 1) {
-                    auto it = topics.find(cell);
-                    if (it == topics.end()) it = topics.emplace(cell, QtText::FromCp1252(cell)).first;
-                    cells[1] = it->second;
+                const auto k = static_cast<size_t>(c);
+                const std::string& cell = row.cells[k];
+                if (c == 0) {
+                    cells[k] = QString::fromLatin1(cell.data(), static_cast<qsizetype>(cell.size()));  // digits
                 } else if (c == kTesto) {
-                    cells[kTesto] = QtText::FromCp1252(cell);
+                    cells[k] = QtText::FromCp1252(cell);
                 } else {
-                    cells[static_cast<size_t>(c)] = QString::fromLatin1(cell.data(), static_cast<qsizetype>(cell.size()));
+                    auto it = shared[k].find(cell);
+                    if (it == shared[k].end()) it = shared[k].emplace(cell, QtText::FromCp1252(cell)).first;
+                    cells[k] = it->second;
                 }
             }
             m_cells.push_back(std::move(cells));
         }
+        for (auto& sorted : m_ascending) sorted.clear();
         Order();
         endResetModel();
     }
@@ -146,25 +151,69 @@ public:
     }
 
 private:
-    // Rows in list order, sorted by the current column; equal cells keep list order.
+    // Rows in list order, or sorted by the current column. Descending is the
+    // exact reverse of ascending, so a second click on a column costs no sort.
     void Order()
     {
-        m_order.resize(m_cells.size());
-        std::iota(m_order.begin(), m_order.end(), 0);
-        if (m_sortColumn < 0 || m_sortColumn >= kColumns) return;
-        const auto c = static_cast<size_t>(m_sortColumn);
-        const auto less = [this, c](int a, int b) {
-            return QString::compare(m_cells[static_cast<size_t>(a)][c], m_cells[static_cast<size_t>(b)][c],
-                                    Qt::CaseInsensitive) < 0;
-        };
-        if (m_sortOrder == Qt::AscendingOrder)
-            std::stable_sort(m_order.begin(), m_order.end(), less);
+        if (m_sortColumn < 0 || m_sortColumn >= kColumns) {
+            m_order.resize(m_cells.size());
+            std::iota(m_order.begin(), m_order.end(), 0);
+            return;
+        }
+        m_order = Ascending(static_cast<size_t>(m_sortColumn));
+        if (m_sortOrder == Qt::DescendingOrder) std::reverse(m_order.begin(), m_order.end());
+    }
+
+    // Rows by the text of a column, ignoring case; equal cells keep list order.
+    // Kept per column until the rows change.
+    const std::vector<int>& Ascending(size_t c)
+    {
+        std::vector<int>& rows = m_ascending[c];
+        if (rows.size() == m_cells.size()) return rows;
+        qsizetype longest = 0;
+        for (const auto& cells : m_cells) longest = std::max(longest, cells[c].size());
+        // Number cells are six characters: a small key keeps their sort in the cache.
+        if (longest <= 8)
+            SortRows<8>(c, rows);
         else
-            std::stable_sort(m_order.begin(), m_order.end(), [&less](int a, int b) { return less(b, a); });
+            SortRows<64>(c, rows);
+        return rows;
+    }
+
+    template <qsizetype Prefix>
+    void SortRows(size_t c, std::vector<int>& rows) const
+    {
+        // The first characters of each cell, folded, sit inline in the key: most
+        // comparisons then touch neither the heap nor the case tables.
+        struct Key {
+            std::array<char16_t, Prefix> prefix;
+            int row;
+        };
+        std::vector<Key> keys(m_cells.size());
+        for (size_t i = 0; i < m_cells.size(); ++i) {
+            const QString& text = m_cells[i][c];
+            Key& key = keys[i];
+            key.row = static_cast<int>(i);
+            key.prefix.fill(0);
+            const qsizetype n = std::min(Prefix, text.size());
+            for (qsizetype k = 0; k < n; ++k) key.prefix[static_cast<size_t>(k)] = text[k].toCaseFolded().unicode();
+        }
+        const auto less = [this, c](const Key& a, const Key& b) {
+            const int order = std::char_traits<char16_t>::compare(a.prefix.data(), b.prefix.data(), Prefix);
+            if (order != 0) return order < 0;
+            const QString& x = m_cells[static_cast<size_t>(a.row)][c];
+            const QString& y = m_cells[static_cast<size_t>(b.row)][c];
+            if (x.size() <= Prefix && y.size() <= Prefix) return false;
+            return QString::compare(x, y, Qt::CaseInsensitive) < 0;
+        };
+        std::stable_sort(keys.begin(), keys.end(), less);
+        rows.resize(keys.size());
+        for (size_t i = 0; i < keys.size(); ++i) rows[i] = keys[i].row;
     }
 
     std::vector<std::array<QString, kColumns>> m_cells;
     std::vector<int> m_order;
+    std::array<std::vector<int>, kColumns> m_ascending;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };
