@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QColor kPicChosen(128, 255, 160);
@@ -63,7 +65,10 @@ QPixmap Preview(bool table)
         const QColor fill = r == 0 ? ink : grey;
         p.fillRect(QRectF(left + 3, y, 8, 3), fill);
         p.fillRect(QRectF(columns[1] + 3, y, r == 0 ? 24 : 44 - 9 * (r % 3), 3), fill);
-        for (int c = 2; c < 5; ++c) p.fillRect(QRectF(columns[c] + 3, y, r == 0 ? 6 : 14 + 3 * ((r + c) % 2), 3), fill);
+        for (int c = 2; c < 5; ++c) {
+            const qreal room = columns[c + 1] - columns[c] - 6;
+            p.fillRect(QRectF(columns[c] + 3, y, r == 0 ? 6 : std::min<qreal>(14 + 3 * ((r + c) % 2), room), 3), fill);
+        }
     }
     return picture;
 }

@@ -17,16 +17,17 @@ ucsStartup::ucsStartup(QWidget* parent) : QWidget(parent)
     setObjectName("ucsStartup");
     auto* lbLettura = new QLabel(QStringLiteral("E' in corso la lettura dei quesiti da stampare..."), this);
     lbLettura->setObjectName("lbLettura");
-    lbLettura->setWordWrap(true);
     auto* lbAttendere = new QLabel(QStringLiteral("Attendere prego..."), this);
     lbAttendere->setObjectName("lbAttendere");
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch(1);
-    layout->addWidget(lbLettura, 0, Qt::AlignHCenter);
-    layout->addSpacing(12);
-    layout->addWidget(lbAttendere, 0, Qt::AlignHCenter);
+    for (QLabel* label : {lbLettura, lbAttendere}) {
+        label->setAlignment(Qt::AlignCenter);
+        layout->addWidget(label);
+        layout->addSpacing(12);
+    }
     layout->addStretch(2);
 
     // Started by Enter, so the page is painted before the file is read.
