@@ -10,7 +10,10 @@ namespace word::TableAutoFit {
 std::vector<double> FitToContents(const DocumentData& document, const TableData& table, double available)
 {
     const size_t columns = table.ColumnCount();
-    const double padding = table.leftPadding + table.rightPadding;
+    // A word that fits to the point wraps in a word processor that rounds or
+    // counts the border in the cell: a little room more per column.
+    constexpr double Slack = 2.0;
+    const double padding = table.leftPadding + table.rightPadding + Slack;
     std::vector<double> least(columns, padding), most(columns, padding);
     for (const auto& row : table.rows) {
         for (size_t c = 0; c < columns && c < row.size(); ++c) {
