@@ -43,12 +43,12 @@ struct Column {
 };
 
 const std::array<Column, kColumns> kColumnTable = {{
-    {"Codice", "a", Qt::AlignRight | Qt::AlignVCenter, 64},
+    {"Codice", "a", Qt::AlignRight | Qt::AlignVCenter, 68},
     {"Argomento", "a", Qt::AlignLeft | Qt::AlignVCenter, 200},
     {"Testo", "a", Qt::AlignLeft | Qt::AlignVCenter, 0},
-    {"N.Vis", "d", Qt::AlignRight | Qt::AlignVCenter, 56},
-    {"N.OK", "d", Qt::AlignRight | Qt::AlignVCenter, 56},
-    {"N.Err", "d", Qt::AlignRight | Qt::AlignVCenter, 56},
+    {"N.Vis", "d", Qt::AlignRight | Qt::AlignVCenter, 62},
+    {"N.OK", "d", Qt::AlignRight | Qt::AlignVCenter, 62},
+    {"N.Err", "d", Qt::AlignRight | Qt::AlignVCenter, 62},
     {"E", "", Qt::AlignCenter, 32},
 }};
 
@@ -87,7 +87,7 @@ public:
             }
             m_cells.push_back(std::move(cells));
         }
-        for (auto& sorted : m_ascending) sorted.clear();
+        for (auto& sorted : m_ascending) sorted = {};
         Order();
         endResetModel();
     }
@@ -121,6 +121,7 @@ public:
         if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) return {};
         const Column& column = kColumnTable[static_cast<size_t>(section)];
         if (role == Qt::DisplayRole) return QString::fromLatin1(column.title);
+        if (role == Qt::TextAlignmentRole) return static_cast<int>(column.alignment);
         if (role == Qt::InitialSortOrderRole)
             return static_cast<int>(std::string_view(column.tag).find('a') != std::string_view::npos
                                         ? Qt::AscendingOrder
@@ -151,37 +152,54 @@ public:
     }
 
 private:
-    // Rows in list order, or sorted by the current column. Descending is the
-    // exact reverse of ascending, so a second click on a column costs no sort.
+    // Rows in list order, or sorted by the current column. Equal cells keep
+    // list order both ways; descending walks the ascending groups backwards,
+    // so a second click on a column costs no sort.
     void Order()
     {
+        m_order.resize(m_cells.size());
         if (m_sortColumn < 0 || m_sortColumn >= kColumns) {
-            m_order.resize(m_cells.size());
             std::iota(m_order.begin(), m_order.end(), 0);
             return;
         }
-        m_order = Ascending(static_cast<size_t>(m_sortColumn));
-        if (m_sortOrder == Qt::DescendingOrder) std::reverse(m_order.begin(), m_order.end());
+        const Sorted& sorted = Ascending(static_cast<size_t>(m_sortColumn));
+        if (m_sortOrder == Qt::AscendingOrder) {
+            m_order = sorted.rows;
+            return;
+        }
+        auto out = m_order.begin();
+        for (size_t end = sorted.rows.size(); end > 0;) {
+            size_t start = end - 1;
+            while (!sorted.groupStart[start]) --start;
+            out = std::copy(sorted.rows.begin() + static_cast<std::ptrdiff_t>(start),
+                            sorted.rows.begin() + static_cast<std::ptrdiff_t>(end), out);
+            end = start;
+        }
     }
 
-    // Rows by the text of a column, ignoring case; equal cells keep list order.
-    // Kept per column until the rows change.
-    const std::vector<int>& Ascending(size_t c)
+    // Rows by the text of a column, ignoring case, equal cells in list order;
+    // kept per column until the rows change.
+    struct Sorted {
+        std::vector<int> rows;
+        std::vector<bool> groupStart;  // this row's cell differs from the one before
+    };
+
+    const Sorted& Ascending(size_t c)
     {
-        std::vector<int>& rows = m_ascending[c];
-        if (rows.size() == m_cells.size()) return rows;
+        Sorted& sorted = m_ascending[c];
+        if (sorted.rows.size() == m_cells.size()) return sorted;
         qsizetype longest = 0;
         for (const auto& cells : m_cells) longest = std::max(longest, cells[c].size());
         // Number cells are six characters: a small key keeps their sort in the cache.
         if (longest <= 8)
-            SortRows<8>(c, rows);
+            SortRows<8>(c, sorted);
         else
-            SortRows<64>(c, rows);
-        return rows;
+            SortRows<64>(c, sorted);
+        return sorted;
     }
 
     template <qsizetype Prefix>
-    void SortRows(size_t c, std::vector<int>& rows) const
+    void SortRows(size_t c, Sorted& sorted) const
     {
         // The first characters of each cell, folded, sit inline in the key: most
         // comparisons then touch neither the heap nor the case tables.
@@ -207,13 +225,17 @@ private:
             return QString::compare(x, y, Qt::CaseInsensitive) < 0;
         };
         std::stable_sort(keys.begin(), keys.end(), less);
-        rows.resize(keys.size());
-        for (size_t i = 0; i < keys.size(); ++i) rows[i] = keys[i].row;
+        sorted.rows.resize(keys.size());
+        sorted.groupStart.resize(keys.size());
+        for (size_t i = 0; i < keys.size(); ++i) {
+            sorted.rows[i] = keys[i].row;
+            sorted.groupStart[i] = i == 0 || less(keys[i - 1], keys[i]);
+        }
     }
 
     std::vector<std::array<QString, kColumns>> m_cells;
     std::vector<int> m_order;
-    std::array<std::vector<int>, kColumns> m_ascending;
+    std::array<Sorted, kColumns> m_ascending;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };
@@ -344,6 +366,12 @@ void frmStatistiche::FillTopicCombo()
     topics.LoadArgomentiFromText(ModGlobal::CurrentDataFile);
     cbArgomenti->addItem(QStringLiteral("TUTTI GLI ARGOMENTI"));
     cbArgomenti->setCurrentIndex(0);
+    // Wide enough for the longest topic name, within reason.
+    int widest = kColumnTable[1].width;
+    for (const auto& topic : topics.Argomenti())
+        widest = std::max(widest, lvDomande->fontMetrics().horizontalAdvance(QtText::FromCp1252(topic->Nome)) + 16);
+    lvDomande->horizontalHeader()->resizeSection(1, std::min(widest, 320));
+
     bool offered = false;
     if (topics.Argomenti().Count() >= 2) {
         for (const auto& topic : topics.Argomenti()) {

@@ -124,10 +124,12 @@ TEST_F(FrmStatisticheTest, ColumnClicksSortByTheTagThenReverse)
     EXPECT_EQ(view->horizontalHeader()->sortIndicatorSection(), -1);
     EXPECT_THAT(Column(0), ElementsAre("1", "2", "3", "101", "102", "103", "104", "201", "202", "203", "204"));
 
-    ClickHeader(3);  // N.Vis: most viewed first
+    ClickHeader(3);  // N.Vis: most viewed first; equal counts (gazette 3 and 202) in list order
     EXPECT_THAT(Column(3), ElementsAre("100", "12", "9", "7", "6", "4", "3", "2", "1", "1", "0"));
+    EXPECT_THAT(Column(0), ElementsAre("104", "2", "201", "102", "204", "103", "1", "101", "3", "202", "203"));
     ClickHeader(3);
     EXPECT_THAT(Column(3), ElementsAre("0", "1", "1", "2", "3", "4", "6", "7", "9", "12", "100"));
+    EXPECT_THAT(Column(0), ElementsAre("203", "3", "202", "101", "1", "103", "204", "102", "201", "2", "104"));
 
     ClickHeader(0);  // Codice: ascending first
     EXPECT_EQ(Column(0).front(), "1");
