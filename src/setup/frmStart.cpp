@@ -233,6 +233,7 @@ void frmStart::BuildLayout()
     timeLayout->addWidget(MakeLabel(picBack, "lbMinuti", QStringLiteral("Minuti")));
     timeLayout->addStretch();
     auto* timeRow = new QHBoxLayout;
+    timeRow->setSpacing(10);
     timeRow->addWidget(ckAbilitaTempo);
     timeRow->addWidget(picBack, 1);
     // The row keeps its height while the time fields are hidden.
