@@ -361,8 +361,10 @@ std::string StylesPart(const DocumentData& document)
     Child(table, "w:semiHidden");
     Child(table, "w:unhideWhenUsed");
     auto margins = Child(Child(table, "w:tblPr"), "w:tblCellMar");
-    for (const char* side : {"w:top", "w:left", "w:bottom", "w:right"})
-        Width(margins, side, side[2] == 't' || side[2] == 'b' ? 0 : CmToPoints(0.19));
+    Width(margins, "w:top", 0);
+    Width(margins, "w:left", CmToPoints(0.19));
+    Width(margins, "w:bottom", 0);
+    Width(margins, "w:right", CmToPoints(0.19));
     return ToString(doc);
 }
 
