@@ -58,7 +58,7 @@ std::string CellText(std::string text)
 
 enum class Para { SpaceBefore, SpaceAfter, LeftIndent, FirstLineIndent, Alignment };
 
-struct StyleSpec {
+struct StyleDefinition {
     const char* name;
     bool bold;
     double size;
@@ -217,32 +217,32 @@ void CPaginatrice::Build()
 
 void CPaginatrice::CreateStyles(word::Document& doc)
 {
-    std::vector<StyleSpec> specs = {{"Titolo documento", false, 16, false, {{Para::SpaceBefore, 0}, {Para::SpaceAfter, 14}}}};
+    std::vector<StyleDefinition> definitions = {{"Titolo documento", false, 16, false, {{Para::SpaceBefore, 0}, {Para::SpaceAfter, 14}}}};
     if (Formato == 1) {
-        specs.push_back({"Domanda", true, 9, false,
+        definitions.push_back({"Domanda", true, 9, false,
                          {{Para::LeftIndent, 0}, {Para::SpaceBefore, 6}, {Para::SpaceAfter, 1}, {Para::Alignment, 3}}});
-        specs.push_back({"Risposta", false, 8, false,
+        definitions.push_back({"Risposta", false, 8, false,
                          {{Para::Alignment, 0}, {Para::LeftIndent, 24}, {Para::FirstLineIndent, -11.5},
                           {Para::SpaceBefore, 0}, {Para::SpaceAfter, 1}}});
     } else if (Formato == 2) {
-        specs.push_back({"HeaderTab", true, 10, false, {{Para::Alignment, 1}}});
-        specs.push_back({"NumeroDom", false, 8, false, {{Para::Alignment, 0}}});
-        specs.push_back({"Domanda", false, 8, false, {{Para::Alignment, 0}}});
-        specs.push_back({"Risposta", false, 8, true, {{Para::Alignment, 0}}});
+        definitions.push_back({"HeaderTab", true, 10, false, {{Para::Alignment, 1}}});
+        definitions.push_back({"NumeroDom", false, 8, false, {{Para::Alignment, 0}}});
+        definitions.push_back({"Domanda", false, 8, false, {{Para::Alignment, 0}}});
+        definitions.push_back({"Risposta", false, 8, true, {{Para::Alignment, 0}}});
     }
-    specs.push_back({"Griglia domanda", false, 8, false, {{Para::Alignment, 0}}});
-    specs.push_back({"Griglia risposta", false, 8, true, {{Para::Alignment, 0}}});
+    definitions.push_back({"Griglia domanda", false, 8, false, {{Para::Alignment, 0}}});
+    definitions.push_back({"Griglia risposta", false, 8, true, {{Para::Alignment, 0}}});
 
-    for (const StyleSpec& spec : specs) {
+    for (const StyleDefinition& wanted : definitions) {
         std::optional<word::Style> style;
-        Quietly([&] { style = doc.Styles().Add(spec.name); });
+        Quietly([&] { style = doc.Styles().Add(wanted.name); });
         // Without the style every setting of it would fail too.
         if (!style) continue;
         Quietly([&] { style->Font().SetName("Arial"); });
-        Quietly([&] { style->Font().SetBold(spec.bold); });
-        Quietly([&] { style->Font().SetSize(spec.size); });
-        if (spec.italic) Quietly([&] { style->Font().SetItalic(true); });
-        for (const auto& [what, value] : spec.paragraph) {
+        Quietly([&] { style->Font().SetBold(wanted.bold); });
+        Quietly([&] { style->Font().SetSize(wanted.size); });
+        if (wanted.italic) Quietly([&] { style->Font().SetItalic(true); });
+        for (const auto& [what, value] : wanted.paragraph) {
             Quietly([&, what = what, value = value] {
                 auto format = style->ParagraphFormat();
                 switch (what) {
