@@ -19,9 +19,11 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
-// The logo: a printed sheet with a pen of answers ticked off.
+// The logo: a printed sheet with its answers ticked off.
 QPixmap LogoPicture()
 {
     QPixmap picture(40, 48);
@@ -62,7 +64,6 @@ frmPrint::frmPrint(QWidget* parent) : QDialog(parent)
     BuildControls();
 
     ModPrint::RegisterWizard(this);
-    m_exitRequested = false;
     ModPrint::PrintOptions = {};
     AddStep(new ucsStartup(picContainer));
     AddStep(new ucsIntro(picContainer));
