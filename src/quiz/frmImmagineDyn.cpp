@@ -56,8 +56,9 @@ frmImmagineDyn::frmImmagineDyn(std::shared_ptr<cQuesito> question, QWidget* pare
 
 std::filesystem::path frmImmagineDyn::ImagePath(const cQuesito& question)
 {
-    // Names may carry Windows separators.
-    QString name = QtText::FromCp1252(ModEncoding::Decode(question.Immagine));
+    // The stored name is padded with blanks to whole groups, which a file name
+    // never ends with; it may carry Windows separators.
+    QString name = QtText::FromCp1252(ModEncoding::Decode(question.Immagine)).trimmed();
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return ProgramFolder::Get() / QtText::ToPath(name);
 }

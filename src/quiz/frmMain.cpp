@@ -85,7 +85,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent)
     qApp->installEventFilter(this);
 
     setMinimumSize(Twips::ToPixels(12000), Twips::ToPixels(9300));
-    QSize initial(1160, 860);
+    QSize initial(1160, 740);
     if (const QScreen* s = QGuiApplication::primaryScreen())
         initial = initial.boundedTo(s->availableGeometry().size() - QSize(40, 60));
     resize(initial.expandedTo(minimumSize()));
@@ -129,11 +129,7 @@ void frmMain::DisplayQuestion(const QuestionDisplay& d)
     cmdLeggiBrano->setText(QtText::FromCp1252(d.passageCaption));
     cmdLeggiBrano->setVisible(d.passageButton);
     lbDifficolta->setText(QtText::FromCp1252(d.difficultyWord));
-    if (!d.difficultyWord.empty()) {
-        QPalette p = lbDifficolta->palette();
-        p.setColor(QPalette::WindowText, Colour(d.difficultyColour));
-        lbDifficolta->setPalette(p);
-    }
+    if (!d.difficultyWord.empty()) SetDifficultyColour(Colour(d.difficultyColour));
     const QString topic = QtText::FromCp1252(d.topic);
     lbArgomento->setText(topic);
     lbArgomento->setToolTip(topic);

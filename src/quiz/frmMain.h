@@ -82,6 +82,7 @@ private:
     int FitAnswerFont(int index) const;
     int TextHeight(const QLabel* label, int pointSize, int width) const;
     void PlaceErrataButton(bool marked);
+    void SetDifficultyColour(const QColor& colour);
     bool HandleKey(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat);
 
     void AnswerChosen(int index);

@@ -26,7 +26,7 @@ namespace {
 int T(int twips) { return Twips::ToPixels(twips); }
 
 // Design sizes, in twips.
-constexpr int kBoxHeight = 1095;
+constexpr int kBoxHeight = 1200;
 constexpr int kStripWidth = 555;
 constexpr int kAnswerTextLeft = 675;
 constexpr int kAnswerTextTop = 60;
@@ -36,7 +36,8 @@ constexpr int kMinFontSize = 8;
 
 // Design colours of the band's labels; the bright look darkens them.
 constexpr TemaColor kHeaderColour = RGB(192, 192, 192);
-constexpr TemaColor kVisualColour = RGB(255, 160, 64);
+// Never darkened: a colour that reads on the dark and the light bands alike.
+constexpr TemaColor kVisualColour = RGB(208, 48, 208);
 constexpr TemaColor kEsatteColour = RGB(0, 255, 0);
 constexpr TemaColor kErrateColour = RGB(255, 112, 112);
 constexpr TemaColor kHdrTempoColour = RGB(255, 255, 192);
@@ -134,36 +135,41 @@ protected:
     void paintEvent(QPaintEvent*) override {}
 };
 
-// The answer letter, filled in the theme's letter colour and outlined in the
-// answer text colour so that pale letters stay legible on pale boxes.
-class LetterLabel : public QLabel {
+// Text filled in its colour and outlined in another, so that pale letters stay
+// legible on pale boxes (answer letters) and the difficulty word on any band.
+class OutlinedLabel : public QLabel {
 public:
     using QLabel::QLabel;
-    void SetOutline(const QColor& colour)
+    void SetOutline(const QColor& colour, qreal width = 1.2)
     {
-        if (colour == m_outline) return;
+        if (colour == m_outline && width == m_width) return;
         m_outline = colour;
+        m_width = width;
         update();
     }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        if (text().isEmpty()) return;
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         const QFontMetrics fm(font());
         const QRect bounds = fm.tightBoundingRect(text());
-        const QPointF origin((width() - bounds.width()) / 2.0 - bounds.left(),
-                             (height() - bounds.height()) / 2.0 - bounds.top());
+        const qreal x = alignment() & Qt::AlignHCenter ? (width() - bounds.width()) / 2.0 - bounds.left() : 1.0;
         QPainterPath path;
-        path.addText(origin, font(), text());
-        painter.setPen(QPen(m_outline, 1.2));
+        path.addText(QPointF(x, (height() - bounds.height()) / 2.0 - bounds.top()), font(), text());
+        painter.setPen(QPen(m_outline, m_width));
         painter.setBrush(palette().color(QPalette::WindowText));
         painter.drawPath(path);
     }
 
+    QSize sizeHint() const override { return QLabel::sizeHint() + QSize(3, 2); }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
 private:
     QColor m_outline = Qt::black;
+    qreal m_width = 1.2;
 };
 
 }  // namespace
@@ -177,13 +183,16 @@ void frmMain::BuildControls()
     picTop->setAutoFillBackground(true);
 
     lbLogoTR = MakeLabel(picTop, "lbLogoTR", QStringLiteral("tessarondequiz"));
+    // The logo takes the band's width over the commands, in the largest size that fits.
     QFont logo = Font("Arial", 13, QFont::Bold);
     logo.setItalic(true);
+    while (logo.pointSize() > 7 && QFontMetrics(logo).horizontalAdvance(lbLogoTR->text()) > T(1800) - 4)
+        logo.setPointSize(logo.pointSize() - 1);
     lbLogoTR->setFont(logo);
     lbNumero = MakeLabel(picTop, "lbNumero");
     lbNumero->setFont(Font("Tahoma", 9, QFont::Bold));
-    lbDifficolta = MakeLabel(picTop, "lbDifficolta");
-    lbDifficolta->setFont(Font("Tahoma", 9, QFont::Bold));
+    lbDifficolta = Named(new OutlinedLabel(picTop), "lbDifficolta");
+    lbDifficolta->setFont(Font("Tahoma", 10, QFont::Bold));
     lbDifficolta->setAccessibleDescription(QStringLiteral("Difficoltà"));
     lbContaRisposte = MakeLabel(picTop, "lbContaRisposte");
     lbContaRisposte->setFont(Font("Tahoma", 9, QFont::Bold));
@@ -216,7 +225,8 @@ void frmMain::BuildControls()
         picRispSide[i] = new QWidget(box);
         picRispSide[i]->setObjectName(QStringLiteral("picRispSide%1").arg(i));
         picRispSide[i]->setAutoFillBackground(true);
-        lbLetter[i] = new LetterLabel(letter, box);
+        lbLetter[i] = new OutlinedLabel(letter, box);
+        lbLetter[i]->setAlignment(Qt::AlignCenter);
         lbLetter[i]->setObjectName(QStringLiteral("lbLetter%1").arg(i));
         lbLetter[i]->setFont(Font("Arial Black", 18, QFont::Black));
         lbRisposta[i] = new QLabel(box);
@@ -227,6 +237,9 @@ void frmMain::BuildControls()
         lbRisposta[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         for (QWidget* part : {picRispSide[i], static_cast<QWidget*>(lbLetter[i]), static_cast<QWidget*>(lbRisposta[i])})
             part->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // Inside a button a label would write in the button's text colour.
+        lbLetter[i]->setForegroundRole(QPalette::WindowText);
+        lbRisposta[i]->setForegroundRole(QPalette::WindowText);
     }
     m_firstBoxHeight = kBoxHeight;
 
@@ -354,6 +367,13 @@ void frmMain::ApplyTheme()
     }
 }
 
+void frmMain::SetDifficultyColour(const QColor& colour)
+{
+    SetTextColour(lbDifficolta, colour);
+    // Half as bright around the edge: the pale words stay legible on a pale band.
+    static_cast<OutlinedLabel*>(lbDifficolta)->SetOutline(QColor(colour.red() / 2, colour.green() / 2, colour.blue() / 2), 0.6);
+}
+
 frmMain::AnswerColours frmMain::StateColours(int state) const
 {
     const cTema& t = *m_theme;
@@ -381,7 +401,7 @@ void frmMain::SetAnswerState(int index, int state)
     if (now.box != wanted.box) SetBackground(picBoxRisposta[index], now.box = wanted.box);
     if (now.text != wanted.text) {
         SetTextColour(lbRisposta[index], now.text = wanted.text);
-        static_cast<LetterLabel*>(lbLetter[index])->SetOutline(wanted.text);
+        static_cast<OutlinedLabel*>(lbLetter[index])->SetOutline(wanted.text);
     }
     m_state[index] = state;
 }

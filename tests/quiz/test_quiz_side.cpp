@@ -12,7 +12,8 @@ namespace {
 
 int T(int twips) { return Twips::ToPixels(twips); }
 
-QColor TextColour(QWidget* w) { return w->palette().color(QPalette::WindowText); }
+// The colour the widget writes its text in.
+QColor TextColour(QWidget* w) { return w->palette().color(w->foregroundRole()); }
 
 // True when the label's wrapped text fits inside it.
 bool Fits(const QLabel* label)
@@ -91,7 +92,7 @@ TEST_F(QuizScreenTest, ThemeColoursAndTheBrightLookDarkensTheBandLabels)
     EXPECT_EQ(Child<QWidget>(quiz, "picSide")->palette().color(QPalette::Window), QColor(224, 224, 224));
     EXPECT_EQ(TextColour(Child<QWidget>(quiz, "lbNumero")), QColor(0, 0, 0));
     EXPECT_EQ(TextColour(Child<QWidget>(quiz, "lbhdrVisual")), QColor(96, 96, 96));
-    EXPECT_EQ(TextColour(Child<QWidget>(quiz, "lbnVisual")), QColor(255, 160, 64));
+    EXPECT_EQ(TextColour(Child<QWidget>(quiz, "lbnVisual")), QColor(208, 48, 208));
     EXPECT_EQ(Child<QWidget>(quiz, "cmdRispostaCorretta")->palette().color(QPalette::Button),
               QColor(255, 171, 255));
     EXPECT_EQ(Child<QWidget>(quiz, "picBoxRisposta0")->palette().color(QPalette::Window), QColor(255, 224, 192));
@@ -103,6 +104,8 @@ TEST_F(QuizScreenTest, ThemeColoursAndTheBrightLookDarkensTheBandLabels)
 
     quiz = OpenQuiz(-1, "dark");
     EXPECT_EQ(TextColour(Child<QWidget>(quiz, "lbhdrVisual")), QColor(192, 192, 192));
+    EXPECT_EQ(TextColour(Child<QWidget>(quiz, "lbRisposta0")), QColor(255, 255, 255));
+    EXPECT_EQ(TextColour(Child<QWidget>(quiz, "lbLetter0")), QColor(96, 96, 96));
     EXPECT_EQ(Child<QWidget>(quiz, "cmdRispostaCorretta")->palette().color(QPalette::Button),
               QColor(255, 128, 255));
 }
@@ -167,6 +170,19 @@ TEST_F(QuizScreenTest, PassageExplanationAndImageViewers)
     EXPECT_EQ(size.width(), T(1800) + T(240));
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(closer.seen.size(), 4u);
+}
+
+TEST_F(QuizScreenTest, ImageNamesPaddedOrWithWindowsSeparatorsAreFound)
+{
+    fs::create_directories(ProgramDir() / "imm");
+    fs::copy_file(Fixtures::Dir() / "sequenza.png", ProgramDir() / "imm" / "figura.png");
+    auto q = std::make_shared<cQuesito>();
+    q->Immagine = Encoder::Encode("imm\\figura.png");  // 14 characters: padded to 15
+    EXPECT_EQ(frmImmagineDyn::ImagePath(*q), ProgramDir() / "imm" / "figura.png");
+    frmImmagineDyn viewer(q);
+    auto* picture = Child<QLabel>(&viewer, "picImg");
+    EXPECT_EQ(picture->pixmap().size(), QSize(8, 8));
+    EXPECT_EQ(viewer.size(), QSize(T(1800) + T(240), T(375) + 8 + T(800)));
 }
 
 TEST_F(QuizScreenTest, CountdownShowsTheTimeAndExpiresOnce)
