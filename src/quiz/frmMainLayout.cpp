@@ -225,6 +225,7 @@ void frmMain::BuildControls()
         picRispSide[i] = new QWidget(box);
         picRispSide[i]->setObjectName(QStringLiteral("picRispSide%1").arg(i));
         picRispSide[i]->setAutoFillBackground(true);
+        picRispSide[i]->setAccessibleName(QStringLiteral("Lato della risposta ") + letter);
         lbLetter[i] = new OutlinedLabel(letter, box);
         lbLetter[i]->setAlignment(Qt::AlignCenter);
         lbLetter[i]->setObjectName(QStringLiteral("lbLetter%1").arg(i));
@@ -336,12 +337,15 @@ void frmMain::ApplyTheme()
     SetBackground(picErrata, Colour(t.Color_Background));
     SetBackground(picSide, Colour(t.Color_LeftBand));
     SetBackground(picStatDomanda, Colour(t.Color_LeftBand));
-    SetTextColour(lbQuesito, Colour(t.Color_QuestionFore));
-    SetTextColour(lbArgomento, Colour(t.Color_Argomento));
+    // Texts that carry information keep their theme colour unless it would
+    // hardly stand out from its band; the logo is decoration.
+    using QuizColours::Legible;
+    SetTextColour(lbQuesito, Colour(Legible(t.Color_QuestionFore, t.Color_Background)));
+    SetTextColour(lbArgomento, Colour(Legible(t.Color_Argomento, t.Color_Background)));
     SetBackground(picTop, Colour(t.Color_TopB_Background));
     SetTextColour(lbLogoTR, Colour(t.Color_TopB_Logo));
-    SetTextColour(lbContaRisposte, Colour(t.Color_TopB_Counter));
-    SetTextColour(lbNumero, Colour(t.Color_TopB_NumeroDom));
+    SetTextColour(lbContaRisposte, Colour(Legible(t.Color_TopB_Counter, t.Color_TopB_Background)));
+    SetTextColour(lbNumero, Colour(Legible(t.Color_TopB_NumeroDom, t.Color_TopB_Background)));
 
     // Labels drawn for a dark band are darkened on a light one.
     auto stat = [&](QLabel* label, TemaColor design) {

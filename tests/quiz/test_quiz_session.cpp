@@ -286,3 +286,15 @@ TEST(QuizColours, DarkenHalvesTiesToEvenAndLightenCaps)
     EXPECT_EQ(LightenColour(RGB(255, 128, 1)), RGB(255, 171, 1));
     EXPECT_EQ(LightenColour(RGB(192, 2, 0)), RGB(255, 3, 0));
 }
+
+TEST(QuizColours, LegibleKeepsGoodColoursAndLiftsFaintOnes)
+{
+    using namespace QuizColours;
+    EXPECT_EQ(Legible(RGB(0, 128, 128), RGB(255, 255, 255)), RGB(0, 128, 128));
+    // The dark look's score on its top band.
+    const TemaColor lifted = Legible(RGB(0, 128, 128), RGB(64, 64, 96));
+    EXPECT_GE(Contrast(lifted, RGB(64, 64, 96)), 3.0);
+    EXPECT_GT(lifted & 0xFF00, RGB(0, 128, 0));
+    EXPECT_LT(Contrast(lifted, RGB(0, 128, 128)), 1.6);  // still near the theme colour
+    EXPECT_GE(Contrast(Legible(RGB(250, 250, 250), RGB(255, 255, 255)), RGB(255, 255, 255)), 3.0);
+}

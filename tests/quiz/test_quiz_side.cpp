@@ -100,6 +100,15 @@ TEST_F(QuizScreenTest, ThemeColoursAndTheBrightLookDarkensTheBandLabels)
     EXPECT_EQ(Text(quiz, "lbDifficolta"), "facile");
     EXPECT_EQ(TextColour(Child<QWidget>(quiz, "lbDifficolta")), QColor(0, 192, 0));
     EXPECT_EQ(Text(quiz, "lbContaRisposte"), "Risposte esatte: 0 su 0");
+
+    // Every control can be named by a screen reader.
+    for (QWidget* child : quiz->findChildren<QWidget*>()) {
+        if (qobject_cast<QLabel*>(child) || child->objectName().isEmpty() || child->objectName().startsWith("qt_"))
+            continue;
+        const auto* button = qobject_cast<QAbstractButton*>(child);
+        EXPECT_TRUE(!child->accessibleName().isEmpty() || (button && !button->text().isEmpty()))
+            << child->objectName().toStdString();
+    }
     quiz->close();
 
     quiz = OpenQuiz(-1, "dark");
