@@ -133,8 +133,7 @@ void frmMain::DisplayQuestion(const QuestionDisplay& d)
     const QString topic = QtText::FromCp1252(d.topic);
     lbArgomento->setText(topic);
     lbArgomento->setToolTip(topic);
-    m_questionText = QtText::FromCp1252(d.text);
-    lbQuesito->setText(m_questionText);
+    lbQuesito->setText(QtText::FromCp1252(d.text));
     for (int i = 0; i < 5; ++i) {
         m_boxShown[i] = d.boxVisible[i];
         const QString text = QtText::FromCp1252(d.answers[i]);

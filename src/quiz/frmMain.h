@@ -96,7 +96,6 @@ private:
     int m_firstBoxHeight = 0;  // twips
     bool m_timeShown = false;
     bool m_closing = false;
-    QString m_questionText;
     bool m_boxShown[5] = {true, true, true, false, false};
     int m_state[5] = {-1, -1, -1, -1, -1};
     AnswerColours m_applied[5];
