@@ -15,6 +15,8 @@
 #include "BankRandom.h"
 #include "ProgramFolder.h"
 
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
 #include <zip.h>
 
@@ -30,36 +32,9 @@
 namespace printtest {
 
 namespace fs = std::filesystem;
-
-class TempDir {
-public:
-    TempDir()
-    {
-        std::string pattern = (fs::temp_directory_path() / "tq-print-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) ADD_FAILURE() << "cannot create a temporary folder";
-        m_path = pattern;
-    }
-    ~TempDir()
-    {
-        std::error_code ec;
-        fs::remove_all(m_path, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const fs::path& path() const { return m_path; }
-    fs::path operator/(const std::string& name) const { return m_path / name; }
-
-private:
-    fs::path m_path;
-};
-
-inline void WriteBytes(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(out.good()) << path;
-}
+using testfiles::TempDir;
+using testfiles::ReadBytes;
+using testfiles::WriteBytes;
 
 // A suspended-test file as the start screen writes it for printing.
 inline void WriteSession(const fs::path& path, const std::string& dataFile, const std::string& codes,

@@ -18,6 +18,8 @@
 #include "cDocumento.h"
 #include "cRecordBase.h"
 
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -32,19 +34,8 @@
 namespace setuptest {
 
 namespace fs = std::filesystem;
-
-inline void WriteBytes(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(out.good()) << path;
-}
-
-inline std::string ReadBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testfiles::ReadBytes;
+using testfiles::WriteBytes;
 
 struct Question {
     int gazzetta;

@@ -15,6 +15,8 @@
 #include "ProgramFolder.h"
 #include "cRecordBase.h"
 
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -28,19 +30,8 @@
 namespace statstest {
 
 namespace fs = std::filesystem;
-
-inline std::string ReadBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(out.good()) << path;
-}
+using testfiles::ReadBytes;
+using testfiles::WriteBytes;
 
 inline cRecordSpec Rec(int32_t vis, int32_t ok, int32_t err, int32_t esito, int32_t tralasciate = 0)
 {
