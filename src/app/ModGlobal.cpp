@@ -2,9 +2,7 @@
 
 #include "BuildConstants.h"
 
-#include "../bank/ProgramFolder.h"
-
-#include <system_error>
+#include "../bank/DataFolders.h"
 
 namespace ModGlobal {
 
@@ -24,15 +22,16 @@ int32_t ExamMinutes = 0;
 std::shared_ptr<cTemi> Themes;
 std::shared_ptr<cTema> CurrentTheme;
 
-std::filesystem::path CurrentDataPath() { return ProgramFolder::Get() / CurrentDataFile; }
+std::filesystem::path CurrentDataPath() { return DataFolders::BankPath(CurrentDataFile); }
 
-std::filesystem::path CurrentRecordPath() { return ProgramFolder::Get() / (CurrentDataFile + ".rec"); }
-
-bool DataFileExists()
+std::filesystem::path CurrentWrittenFile(const std::string& name)
 {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(ProgramFolder::Get() / DataFileName, ec);
+    return DataFolders::WritableFolderFor(CurrentDataPath()) / name;
 }
+
+std::filesystem::path CurrentRecordPath() { return CurrentWrittenFile(CurrentDataFile + ".rec"); }
+
+bool DataFileExists() { return DataFolders::BankExists(DataFileName); }
 
 void InitGlobals()
 {

@@ -33,11 +33,15 @@ extern int32_t ExamMinutes;
 extern std::shared_ptr<cTemi> Themes;
 extern std::shared_ptr<cTema> CurrentTheme;
 
-// Program folder / CurrentDataFile, and the same with ".rec".
+// The bank of CurrentDataFile where it was found (DataFolders).
 std::filesystem::path CurrentDataPath();
+// A file the program writes for that bank: beside it, or in the per-user
+// folder when the bank's folder is read-only.
+std::filesystem::path CurrentWrittenFile(const std::string& name);
+// Its statistics file, CurrentDataFile + ".rec".
 std::filesystem::path CurrentRecordPath();
 
-// True when the competition's data file is in the program folder.
+// True when the competition's data file is found.
 bool DataFileExists();
 
 // The first steps of the program: themes, title and data file name.

@@ -3,10 +3,14 @@
 #include "ModGlobal.h"
 #include "ModWindows.h"
 #include "Prompts.h"
+#include "QtText.h"
+
+#include "../bank/DataFolders.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTranslator>
 
 namespace {
@@ -22,11 +26,23 @@ void InstallToolkitTranslations()
         delete translator;
 }
 
+// Where an installed bank is found, and where its statistics go when its folder is read-only.
+void UseDesktopDataFolders()
+{
+    std::vector<std::filesystem::path> folders;
+    for (const QString& folder : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        folders.push_back(QtText::ToPath(folder));
+    DataFolders::SetDesktopDataFolders(std::move(folders));
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (!user.isEmpty()) DataFolders::SetUserDataFolder(QtText::ToPath(user));
+}
+
 }  // namespace
 
 bool SubMain()
 {
     InstallToolkitTranslations();
+    UseDesktopDataFolders();
     ModGlobal::InitGlobals();
     if (!ModGlobal::DataFileExists()) {
         Prompts::Tell(QStringLiteral("Attenzione!"),

@@ -1,6 +1,6 @@
 #include "cDocumento.h"
 
-#include "ProgramFolder.h"
+#include "DataFolders.h"
 #include "TextConvert.h"
 #include "TextFile.h"
 #include "cRecordBase.h"
@@ -100,7 +100,7 @@ void cDocumento::LoadFromData(std::string_view data)
 
 void cDocumento::LoadArgomentiFromText(const std::string& nomeFile)
 {
-    LoadArgomentiFromPath(ProgramFolder::Get() / nomeFile);
+    LoadArgomentiFromPath(DataFolders::BankPath(nomeFile));
 }
 
 void cDocumento::LoadArgomentiFromPath(const std::filesystem::path& path)

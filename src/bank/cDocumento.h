@@ -29,7 +29,7 @@ public:
     void LoadFromText(const std::filesystem::path& path);
     // The same on a data file's bytes already in memory.
     void LoadFromData(std::string_view data);
-    // Rebuilds only the topic list from a data file in the program folder.
+    // Rebuilds only the topic list from the bank of that name (DataFolders).
     void LoadArgomentiFromText(const std::string& nomeFile);
     void LoadArgomentiFromPath(const std::filesystem::path& path);
 

@@ -7,7 +7,7 @@
 #include "BuildConstants.h"
 #include "Cp1252.h"
 #include "ModGlobal.h"
-#include "ProgramFolder.h"
+#include "DataFolders.h"
 #include "SessionLoader.h"
 #include "TextConvert.h"
 #include "TextFile.h"
@@ -135,8 +135,8 @@ PrintLoadResult CPaginatrice::CaricaQuesitiDaSessione(const std::filesystem::pat
         if (fields.size() < 3) throw LoadFailure("la riga delle impostazioni è incompleta");
         const std::string name = Cp1252::ToUtf8(TextConvert::TrimBlanks(fields[2]));
         if (name.empty()) throw LoadFailure("manca il nome dell'archivio dei quesiti");
-        // The same folder the start screen reads the bank from, whatever the current directory.
-        const auto bankPath = ProgramFolder::Get() / name;
+        // The same bank the start screen reads, whatever the current directory.
+        const auto bankPath = DataFolders::BankPath(name);
         std::error_code ec;
         if (!std::filesystem::is_regular_file(bankPath, ec))
             throw LoadFailure("l'archivio dei quesiti \"" + name + "\" non è nella cartella del programma");

@@ -4,7 +4,7 @@
 #include "Twips.h"
 
 #include "ModEncoding.h"
-#include "ProgramFolder.h"
+#include "ModGlobal.h"
 #include "cQuesito.h"
 
 #include <QGuiApplication>
@@ -60,7 +60,8 @@ std::filesystem::path frmImmagineDyn::ImagePath(const cQuesito& question)
     // never ends with; it may carry Windows separators.
     QString name = QtText::FromCp1252(ModEncoding::Decode(question.Immagine)).trimmed();
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return ProgramFolder::Get() / QtText::ToPath(name);
+    // Images lie beside their bank.
+    return ModGlobal::CurrentDataPath().parent_path() / QtText::ToPath(name);
 }
 
 void frmImmagineDyn::LayoutWindow()

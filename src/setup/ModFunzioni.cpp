@@ -6,7 +6,6 @@
 #include "BuildConstants.h"
 #include "ModGlobal.h"
 
-#include "ProgramFolder.h"
 #include "TextConvert.h"
 #include "cEsaSorter.h"
 #include "cTRSorter.h"
@@ -141,7 +140,7 @@ void EstraiQuesiti()
 
 std::filesystem::path LogFilePath()
 {
-    return ProgramFolder::Get() / (std::filesystem::path(CurrentDataFile).stem().string() + ".log");
+    return CurrentWrittenFile(std::filesystem::path(CurrentDataFile).stem().string() + ".log");
 }
 
 void WriteLog(const std::string& line)

@@ -22,7 +22,7 @@ void EstraiQuesiti();
 // reads give zeros and writes are skipped.
 bool OpenRecordStore();
 
-// Program folder / (CurrentDataFile without extension) + ".log".
+// (CurrentDataFile without extension) + ".log", where the statistics file is.
 std::filesystem::path LogFilePath();
 // Appends one line; failures are ignored.
 void WriteLog(const std::string& line);

@@ -14,6 +14,7 @@
 #include "ModGlobal.h"
 
 #include "BankRandom.h"
+#include "DataFolders.h"
 #include "ProgramFolder.h"
 #include "cDocumento.h"
 #include "cRecordBase.h"
@@ -89,6 +90,7 @@ protected:
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         folder = pattern;
         m_oldFolder = ProgramFolder::Get();
+        m_oldUserFolder = DataFolders::UserDataFolder();
         ProgramFolder::Set(folder);
         ModFunzioni::SetTempFolder(folder);
         ModGlobal::Reset();
@@ -111,6 +113,7 @@ protected:
         Clock::SetFixedNowText("");
         ModFunzioni::SetTempFolder({});
         ProgramFolder::Set(m_oldFolder);
+        DataFolders::SetUserDataFolder(m_oldUserFolder);
         std::error_code ec;
         fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ec);
         fs::remove_all(folder, ec);
@@ -169,6 +172,7 @@ protected:
 
 private:
     fs::path m_oldFolder;
+    fs::path m_oldUserFolder;
 };
 
 }  // namespace setuptest

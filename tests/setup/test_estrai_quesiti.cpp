@@ -23,20 +23,16 @@ const std::set<int32_t> AllButCancelled = {1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12};
 cRecordSpec Wrong(int32_t sbagliate, int32_t visualizzate) { return {visualizzate, 0, 0, sbagliate, 2}; }
 cRecordSpec Seen(int32_t visualizzate) { return {visualizzate, 0, 0, 0, 0}; }
 
-// Makes the program folder unwritable. Root ignores the mode bits, so the
-// statistics and log files are also taken by folders of the same name.
 void MakeReadOnly(const fs::path& folder)
 {
-    if (geteuid() == 0) {
-        fs::create_directory(folder / "rcv14.dat.rec");
-        fs::create_directory(folder / "rcv14.log");
-    }
     fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read
                                 | fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
 }
 
 class EstraiQuesitiTest : public SetupTest {
 protected:
+    testfiles::TempDir userFolder;
+
     // Codes 2, 3 and 6 marked wrong; 4 too, but it is cancelled; 5 had its
     // mark removed. Every question has a different number of views.
     void WriteFixtureStats()
@@ -302,9 +298,22 @@ TEST_F(EstraiQuesitiTest, MissingStatisticsFileIsCreatedWithOneRecordPerQuestion
     EXPECT_EQ(G::RecordStore->ReadRecord(3), Wrong(1, 1));
 }
 
-TEST_F(EstraiQuesitiTest, ReadOnlyFolderStillBuildsTheTest)
+TEST_F(EstraiQuesitiTest, ReadOnlyBankFolderSendsStatisticsAndLogToTheUserFolder)
 {
     MakeReadOnly(folder);
+    DataFolders::SetUserDataFolder(userFolder.path() / "Tessarondequiz");
+    Choose(0, OrderCasuale);
+    EstraiQuesiti();
+    ModFunzioni::WriteLog("DOM:x");
+    EXPECT_TRUE(G::RecordStore->Initialized());
+    EXPECT_EQ(fs::file_size(userFolder.path() / "Tessarondequiz/rcv14.dat.rec"), 12u * 20u);
+    EXPECT_EQ(ReadBytes(userFolder.path() / "Tessarondequiz/rcv14.log"), "DOM:x\r\n");
+}
+
+TEST_F(EstraiQuesitiTest, UnwritableFoldersStillBuildTheTest)
+{
+    MakeReadOnly(folder);
+    DataFolders::SetUserDataFolder(DataPath() / "cannot-be-a-folder");
     Choose(1, OrderPrimaErrate);
     EstraiQuesiti();
     EXPECT_FALSE(G::RecordStore->Initialized());
