@@ -203,12 +203,29 @@ void frmMain::FinishTest(const std::string& scoreText)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        return HandleKey(key->key(), key->modifiers(), key->isAutoRepeat());
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType())
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool repeat = IsKeyRepeat(*key);
+    if (static_cast<QWidget*>(watched)->window() != this) return false;
+    // A held key acts once, whichever control has the focus.
+    if (type == QEvent::KeyRelease) return repeat;
+    return HandleKey(key->key(), key->modifiers(), repeat) || repeat;
+}
+
+bool frmMain::IsKeyRepeat(const QKeyEvent& key)
+{
+    if (key.isAutoRepeat()) return true;
+    // X11 repeats a held key as release/press pairs and flags them only when
+    // both already wait in the queue; an unflagged pair shares one time stamp.
+    // Releases are watched in every window: the key may be let go over the
+    // result window.
+    if (key.type() == QEvent::KeyRelease) {
+        m_lastRelease = {key.key(), key.timestamp()};
+        return false;
     }
-    return QWidget::eventFilter(watched, event);
+    return key.timestamp() != 0 && key.key() == m_lastRelease.key && key.timestamp() == m_lastRelease.time;
 }
 
 bool frmMain::HandleKey(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat)

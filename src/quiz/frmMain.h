@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -83,6 +84,7 @@ private:
     int TextHeight(const QLabel* label, int pointSize, int width) const;
     void PlaceErrataButton(bool marked);
     void SetDifficultyColour(const QColor& colour);
+    bool IsKeyRepeat(const QKeyEvent& key);
     bool HandleKey(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat);
 
     void AnswerChosen(int index);
@@ -101,6 +103,10 @@ private:
     AnswerColours m_applied[5];
     QElapsedTimer m_answerClock;
     qint64 m_lastLatency = -1;
+    struct {
+        int key = 0;
+        quint64 time = 0;
+    } m_lastRelease;
 
     QWidget* picTop = nullptr;
     QLabel* lbLogoTR = nullptr;

@@ -170,6 +170,38 @@ TEST_F(QuizScreenTest, KeysDAndEOnlyWhenTheBankHasThoseAnswers)
     EXPECT_FALSE(Child<QWidget>(quiz, "picBoxRisposta4")->isHidden());
 }
 
+// X11 repeats a held key as release/press pairs: flagged as repeats when the
+// program was busy, unflagged but sharing one time stamp when it was idle.
+TEST_F(QuizScreenTest, AHeldKeyActsOncePerPress)
+{
+    QPointer<frmMain> quiz = OpenQuiz();
+    auto send = [](QWidget* to, QEvent::Type type, Qt::Key key, quint64 time, bool flagged) {
+        QKeyEvent event(type, key, Qt::NoModifier, {}, flagged);
+        event.setTimestamp(time);
+        QApplication::sendEvent(to, &event);
+    };
+    auto hold = [&](QWidget* to, Qt::Key key, quint64 from) {
+        send(to, QEvent::KeyPress, key, from, false);
+        for (quint64 t = from + 660; t < from + 1000; t += 40) {
+            send(to, QEvent::KeyRelease, key, t, t % 80 == 0);
+            send(to, QEvent::KeyPress, key, t, t % 80 == 0);
+        }
+        send(to, QEvent::KeyRelease, key, from + 1010, false);
+    };
+    hold(quiz, Qt::Key_F3, 1000);
+    EXPECT_EQ(quiz->Session().CurrentIndex(), 2);
+    hold(quiz, Qt::Key_F3, 3000);  // pressed again: acts again
+    EXPECT_EQ(quiz->Session().CurrentIndex(), 3);
+    hold(quiz, Qt::Key_A, 5000);
+    EXPECT_EQ(closer.seen, std::vector<QString>{"frmMessage"});
+    EXPECT_EQ(quiz->Session().CurrentIndex(), 4);
+    // Space held on a focused band button.
+    hold(Child<QPushButton>(quiz, "cmdRispDopo"), Qt::Key_Space, 7000);
+    EXPECT_EQ(quiz->Session().CurrentIndex(), 5);
+    for (int32_t codice = 1; codice <= 4; ++codice)
+        EXPECT_EQ(ModGlobal::RecordStore->ReadRecord(codice).nVisualizzate, 1) << codice;
+}
+
 TEST_F(QuizScreenTest, ResultWindowLinesBandAndPlace)
 {
     QWidget main;
