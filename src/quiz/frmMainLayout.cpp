@@ -15,8 +15,6 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QTimer>
 
 #include <algorithm>
@@ -84,8 +82,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {})
     return label;
 }
 
-// A command of the side band: drawn in its own background colour, its caption
-// wrapped and, when the band is narrow, set smaller until it fits.
+// A command of the side band: flat in its own background colour (a platform
+// bevel would paint its gradient over it), its caption wrapped and, when the
+// band is narrow, set smaller until it fits.
 class BandButton : public QPushButton {
 public:
     BandButton(const QString& text, TemaColor colour, QWidget* parent) : QPushButton(text, parent)
@@ -101,11 +100,12 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButtonBevel, option);
+        QPainter painter(this);
+        const QColor fill = palette().color(QPalette::Button);
+        painter.fillRect(rect(), isDown() ? fill.darker(120) : fill);
+        // Dark edges show on the light bands; on the dark ones the colour itself does.
+        painter.setPen(QColor(64, 64, 64));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
         const QRect area = rect().adjusted(4, 2, -4, -2);
         const int flags = Qt::AlignCenter | Qt::TextWordWrap;
         QFont f = font();
@@ -115,13 +115,11 @@ protected:
             if (need.height() <= area.height() && need.width() <= area.width()) break;
         }
         painter.setFont(f);
-        painter.setPen(option.palette.color(QPalette::ButtonText));
+        painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawText(area, flags, text());
         if (hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
-            focus.rect = rect().adjusted(3, 3, -3, -3);
-            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+            painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+            painter.drawRect(rect().adjusted(2, 2, -3, -3));
         }
     }
 };

@@ -34,6 +34,10 @@ namespace fs = std::filesystem;
 
 // Readable failure messages.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QColor& c, std::ostream* os)
+{
+    *os << "RGB(" << c.red() << "," << c.green() << "," << c.blue() << ")";
+}
 
 // Closes the modal windows the quiz screen opens (result window, viewers)
 // as soon as they are on screen, after letting a test look at them. The

@@ -15,6 +15,13 @@ int T(int twips) { return Twips::ToPixels(twips); }
 // The colour the widget writes its text in.
 QColor TextColour(QWidget* w) { return w->palette().color(w->foregroundRole()); }
 
+// What a side-band button paints just inside its border.
+QColor Painted(QWidget* button)
+{
+    const QImage image = button->grab().toImage();
+    return image.pixelColor(1, image.height() / 2);
+}
+
 // True when the label's wrapped text fits inside it.
 bool Fits(const QLabel* label)
 {
@@ -93,8 +100,7 @@ TEST_F(QuizScreenTest, ThemeColoursAndTheBrightLookDarkensTheBandLabels)
     EXPECT_EQ(TextColour(Child<QWidget>(quiz, "lbNumero")), QColor(0, 0, 0));
     EXPECT_EQ(TextColour(Child<QWidget>(quiz, "lbhdrVisual")), QColor(96, 96, 96));
     EXPECT_EQ(TextColour(Child<QWidget>(quiz, "lbnVisual")), QColor(208, 48, 208));
-    EXPECT_EQ(Child<QWidget>(quiz, "cmdRispostaCorretta")->palette().color(QPalette::Button),
-              QColor(255, 171, 255));
+    EXPECT_EQ(Painted(Child<QWidget>(quiz, "cmdRispostaCorretta")), QColor(255, 171, 255));
     EXPECT_EQ(Child<QWidget>(quiz, "picBoxRisposta0")->palette().color(QPalette::Window), QColor(255, 224, 192));
     EXPECT_EQ(Text(quiz, "lbNumero"), "Quesito n.1 su 12 totali - (codice 1)");
     EXPECT_EQ(Text(quiz, "lbDifficolta"), "facile");
@@ -115,8 +121,12 @@ TEST_F(QuizScreenTest, ThemeColoursAndTheBrightLookDarkensTheBandLabels)
     EXPECT_EQ(TextColour(Child<QWidget>(quiz, "lbhdrVisual")), QColor(192, 192, 192));
     EXPECT_EQ(TextColour(Child<QWidget>(quiz, "lbRisposta0")), QColor(255, 255, 255));
     EXPECT_EQ(TextColour(Child<QWidget>(quiz, "lbLetter0")), QColor(96, 96, 96));
-    EXPECT_EQ(Child<QWidget>(quiz, "cmdRispostaCorretta")->palette().color(QPalette::Button),
-              QColor(255, 128, 255));
+    const std::pair<const char*, QColor> band[] = {{"cmdSalva", {255, 192, 192}},
+                                                   {"cmdRispDopo", {255, 224, 192}},
+                                                   {"cmdLeggiBrano", {255, 0, 0}},
+                                                   {"cmdRispostaCorretta", {255, 128, 255}},
+                                                   {"cmdAddRipetere", {192, 192, 255}}};
+    for (const auto& [name, colour] : band) EXPECT_EQ(Painted(Child<QWidget>(quiz, name)), colour) << name;
 }
 
 TEST_F(QuizScreenTest, CancelledQuestionIsAnnouncedAfterItIsShown)
