@@ -32,24 +32,25 @@
 namespace {
 
 constexpr int kColumns = 7;
+constexpr int kArgomento = 1;
 constexpr int kTesto = 2;
 
 struct Column {
     const char* title;
     // First-click direction: "a" ascending; "d" or empty descending.
     const char* tag;
+    // Number cells are right-aligned.
     Qt::Alignment alignment;
-    int width;  // pixels; 0 = takes the room left
 };
 
 const std::array<Column, kColumns> kColumnTable = {{
-    {"Codice", "a", Qt::AlignRight | Qt::AlignVCenter, 68},
-    {"Argomento", "a", Qt::AlignLeft | Qt::AlignVCenter, 200},
-    {"Testo", "a", Qt::AlignLeft | Qt::AlignVCenter, 0},
-    {"N.Vis", "d", Qt::AlignRight | Qt::AlignVCenter, 62},
-    {"N.OK", "d", Qt::AlignRight | Qt::AlignVCenter, 62},
-    {"N.Err", "d", Qt::AlignRight | Qt::AlignVCenter, 62},
-    {"E", "", Qt::AlignCenter, 32},
+    {"Codice", "a", Qt::AlignRight | Qt::AlignVCenter},
+    {"Argomento", "a", Qt::AlignLeft | Qt::AlignVCenter},
+    {"Testo", "a", Qt::AlignLeft | Qt::AlignVCenter},
+    {"N.Vis", "d", Qt::AlignRight | Qt::AlignVCenter},
+    {"N.OK", "d", Qt::AlignRight | Qt::AlignVCenter},
+    {"N.Err", "d", Qt::AlignRight | Qt::AlignVCenter},
+    {"E", "", Qt::AlignCenter},
 }};
 
 const QString kAttenzione = QStringLiteral("Attenzione!");
@@ -106,8 +107,9 @@ public:
         case Qt::DisplayRole:
             return cells[static_cast<size_t>(index.column())];
         case Qt::ToolTipRole:
-            // The text is cut to one line in the list; the tooltip has all of it.
-            if (index.column() == kTesto) return cells[kTesto];
+            // Text and topic may be cut to fit the list; the tooltip has all of it.
+            if (index.column() == kTesto || index.column() == kArgomento)
+                return cells[static_cast<size_t>(index.column())];
             return {};
         case Qt::TextAlignmentRole:
             return static_cast<int>(kColumnTable[static_cast<size_t>(index.column())].alignment);
@@ -295,16 +297,18 @@ void frmStatistiche::BuildControls()
     header->setHighlightSections(false);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setMinimumSectionSize(24);
-    for (int c = 0; c < kColumns; ++c) {
-        const Column& column = kColumnTable[static_cast<size_t>(c)];
-        if (column.width > 0)
-            header->resizeSection(c, column.width);
-        else
-            header->setSectionResizeMode(c, QHeaderView::Stretch);
-    }
     // Unsorted until a column is clicked: the list keeps the bank's order.
     header->setSortIndicator(-1, Qt::AscendingOrder);
     lvDomande->setSortingEnabled(true);
+    lvDomande->viewport()->installEventFilter(this);
+    // Every title keeps room for the sort arrow, number columns for six digits;
+    // the topic column is fitted to the bank's topics, the text takes the rest.
+    const int digits = lvDomande->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 12;
+    for (int c = 0; c < kColumns; ++c) {
+        const bool number = kColumnTable[static_cast<size_t>(c)].alignment & Qt::AlignRight;
+        header->resizeSection(c, std::max(header->sectionSizeHint(c), number ? digits : 0));
+    }
+    header->setSectionResizeMode(kTesto, QHeaderView::Stretch);
 
     Label4 = new QLabel(QStringLiteral("NB:"), this);
     Label4->setObjectName("Label4");
@@ -352,7 +356,7 @@ void frmStatistiche::BuildControls()
     setTabOrder(cmdAzzera, cmdAzzeraRispErrate);
     setTabOrder(cmdAzzeraRispErrate, cmdChiudi);
 
-    QSize size(980, 640);
+    QSize size(1180, 680);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
     resize(size);
@@ -366,11 +370,11 @@ void frmStatistiche::FillTopicCombo()
     topics.LoadArgomentiFromText(ModGlobal::CurrentDataFile);
     cbArgomenti->addItem(QStringLiteral("TUTTI GLI ARGOMENTI"));
     cbArgomenti->setCurrentIndex(0);
-    // Wide enough for the longest topic name, within reason.
-    int widest = kColumnTable[1].width;
+    m_topicWidth = lvDomande->horizontalHeader()->sectionSizeHint(kArgomento);
     for (const auto& topic : topics.Argomenti())
-        widest = std::max(widest, lvDomande->fontMetrics().horizontalAdvance(QtText::FromCp1252(topic->Nome)) + 16);
-    lvDomande->horizontalHeader()->resizeSection(1, std::min(widest, 320));
+        m_topicWidth =
+            std::max(m_topicWidth, lvDomande->fontMetrics().horizontalAdvance(QtText::FromCp1252(topic->Nome)) + 16);
+    FitTopicColumn();
 
     bool offered = false;
     if (topics.Argomenti().Count() >= 2) {
@@ -386,6 +390,24 @@ void frmStatistiche::FillTopicCombo()
     // bank, a number past the last topic) lists the whole bank.
     if (!offered) m_statsTopic = 0;
     m_fillingCombo = false;
+}
+
+void frmStatistiche::FitTopicColumn()
+{
+    QHeaderView* header = lvDomande->horizontalHeader();
+    int counters = 0;
+    for (int c = 0; c < kColumns; ++c)
+        if (c != kArgomento && c != kTesto) counters += header->sectionSize(c);
+    // The longest topic name, as far as the question text keeps three quarters
+    // of the room the other columns leave.
+    const int share = (lvDomande->viewport()->width() - counters) / 4;
+    header->resizeSection(kArgomento, std::min(m_topicWidth, std::max(share, header->sectionSizeHint(kArgomento))));
+}
+
+bool frmStatistiche::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && watched == lvDomande->viewport()) FitTopicColumn();
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmStatistiche::LoadStatistics()

@@ -35,11 +35,13 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void done(int result) override;
 
 private:
     void BuildControls();
     void FillTopicCombo();
+    void FitTopicColumn();
     void LoadStatistics();
     void Reload();
     void TopicChanged(int row);
@@ -49,6 +51,7 @@ private:
     bool m_firstActivation = true;
     int32_t m_statsTopic = 0;
     bool m_fillingCombo = false;
+    int m_topicWidth = 0;  // pixels: the longest topic name
     std::unique_ptr<StatisticsData> m_data;
     StatisticsModel* m_model = nullptr;
 

@@ -103,6 +103,13 @@ TEST_F(FrmStatisticheTest, OpensOnTheStartScreenTopicAndFollowsTheCombo)
     // The full text is the tooltip; rows stay one line high.
     EXPECT_EQ(view->model()->index(2, 2).data(Qt::ToolTipRole).toString(), Cell(2, 2));
     EXPECT_EQ(view->rowHeight(0), view->rowHeight(2));
+    // Every title holds its sort arrow; the question text has the room.
+    window->resize(1000, 600);
+    QCoreApplication::processEvents();
+    QHeaderView* header = view->horizontalHeader();
+    for (int c = 0; c < view->model()->columnCount(); ++c)
+        EXPECT_GE(header->sectionSize(c), header->sectionSizeHint(c)) << c;
+    EXPECT_GE(header->sectionSize(2), 2 * header->sectionSize(1));
 
     combo->setCurrentIndex(0);
     EXPECT_EQ(window->windowTitle(), "Statistiche di tutti gli argomenti");
