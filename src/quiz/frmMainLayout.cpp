@@ -117,7 +117,8 @@ protected:
         painter.setFont(f);
         painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawText(area, flags, text());
-        if (hasFocus()) {
+        // As the platform styles do: the focus is marked once the keyboard has moved it.
+        if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
             painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
             painter.drawRect(rect().adjusted(2, 2, -3, -3));
         }
