@@ -18,6 +18,8 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarondequiz"));
+    // Lets the desktop match the windows with the menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("it.tessarondequiz.Tessarondequiz"));
     // Windows hand over to one another; the program ends when none is left.
     ModWindows::QuitWhenNoWindowLeft(app);
     ModWindows::ShowStartScreen = [] { frmStart::ShowNew(); };
