@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "DataFolders.h"
 #include "cDocumento.h"
 #include "cRecordBase.h"
 
@@ -12,7 +13,9 @@ int Stats(const Args& args)
 {
     cDocumento document;
     if (!LoadBank(args[0], document)) return ProblemFound;
-    const std::filesystem::path recPath = args[0] + ".rec";
+    // Where the program keeps it: beside the bank, or in the per-user folder when that is read-only.
+    const std::filesystem::path bank(args[0]);
+    const auto recPath = DataFolders::WritableFolderFor(bank) / (bank.filename().string() + ".rec");
     std::error_code ec;
     if (!std::filesystem::exists(recPath, ec)) {
         std::cerr << recPath.string() << ": no statistics file\n";

@@ -22,7 +22,7 @@ constexpr Command Commands[] = {
     {"encode", "SOURCE OUT.dat", 2, "compile a readable bank (UTF-8) into a data file", BankTool::Encode},
     {"dump", "BANK.dat", 1, "print the bank as JSON Lines, as the program loads it", BankTool::Dump},
     {"check", "BANK.dat", 1, "report every problem of a data file, with line numbers", BankTool::Check},
-    {"stats", "BANK.dat", 1, "print the statistics file BANK.dat.rec as JSON Lines", BankTool::Stats},
+    {"stats", "BANK.dat", 1, "print the bank's statistics file (BANK.dat.rec) as JSON Lines", BankTool::Stats},
     {"summary", "BANK.dat", 1, "describe the bank in a few lines", BankTool::Summary},
     {"draw", "BANK.dat [OPTIONS]", AnyCount, "build a test as the start screen does and print it as JSON Lines",
      BankTool::Draw},

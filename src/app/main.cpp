@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "ModWindows.h"
 #include "SubMain.h"
 #include "frmMain.h"
@@ -7,10 +8,18 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char** argv)
 {
+    if (const auto info = CommandLine::InfoText(argc, argv)) {
+        std::fputs(info->c_str(), stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarondequiz"));
+    // Lets the desktop match the windows with the menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("it.tessarondequiz.Tessarondequiz"));
     // Windows hand over to one another; the program ends when none is left.
     ModWindows::QuitWhenNoWindowLeft(app);
     ModWindows::ShowStartScreen = [] { frmStart::ShowNew(); };
