@@ -73,9 +73,11 @@ bool IsWritable(const fs::path& folder)
 
 fs::path WritableFolderFor(const fs::path& bank)
 {
+    // An installed bank's folder belongs to the package manager, even where
+    // root could write into it: only a bank beside the program keeps its files.
     const fs::path beside = bank.parent_path();
-    if (IsWritable(beside.empty() ? fs::path(".") : beside)) return beside;
     std::error_code ec;
+    if (fs::equivalent(beside, ProgramFolder::Get(), ec) && IsWritable(beside)) return beside;
     fs::create_directories(UserFolder(), ec);
     return UserFolder();
 }

@@ -10,8 +10,10 @@
 // portable copy), then in ../share/tessarondequiz from there (an installed
 // tree, wherever its prefix), then in the desktop's data folders. What the
 // program writes for a bank (statistics, log, interrupted test) goes beside
-// the bank when that folder is writable, else into the per-user data folder:
-// an installed bank's folder is read-only, and answers must never be lost.
+// the bank when it lies beside the program in a writable folder (a build
+// folder, a portable copy), else into the per-user data folder: an installed
+// bank's folder is read-only or the package manager's, and answers must never
+// be lost.
 namespace DataFolders {
 
 // The folders searched for a bank, in order.
@@ -22,8 +24,9 @@ std::vector<std::filesystem::path> BankFolders();
 std::filesystem::path BankPath(const std::string& name);
 bool BankExists(const std::string& name);
 
-// The folder for the files written for the bank at `bank`; the per-user
-// folder is created when it is chosen.
+// The folder for the files written for the bank at `bank`: its own folder
+// when that is the program folder and writable, else the per-user folder,
+// created when it is chosen.
 std::filesystem::path WritableFolderFor(const std::filesystem::path& bank);
 
 // Whether this process may create files in `folder`. Root may write anywhere,

@@ -57,12 +57,15 @@ TEST_F(DataFoldersTest, BankIsFoundBesideTheProgramThenInstalledThenInTheDesktop
     EXPECT_TRUE(DataFolders::BankExists("bank.dat"));
 }
 
-TEST_F(DataFoldersTest, WrittenFilesStayBesideAWritableBankAndGoToTheUserFolderOtherwise)
+TEST_F(DataFoldersTest, WrittenFilesStayBesideAWritableBankBesideTheProgramAndGoToTheUserFolderOtherwise)
 {
-    Put("share/tessarondequiz");
+    Put("bin");
     const fs::path bank = DataFolders::BankPath("bank.dat");
     EXPECT_EQ(DataFolders::WritableFolderFor(bank), bank.parent_path());
     EXPECT_FALSE(fs::exists(root / "user"));
+    // An installed bank's folder is the package manager's, writable or not.
+    Put("share/tessarondequiz");
+    EXPECT_EQ(DataFolders::WritableFolderFor(root / "share/tessarondequiz/bank.dat"), root / "user");
 
     fs::permissions(bank.parent_path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
