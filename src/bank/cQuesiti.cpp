@@ -123,7 +123,7 @@ int32_t cQuesiti::NumRisposteEsatte() const
 
 void cQuesiti::ShuffleAnswers()
 {
-    BankRandom::SeedFromTimeOfDay();
+    BankRandom::SeedOnce();
     for (const auto& q : m_items) q->ShuffleAnswers(q->NumRisposte());
 }
 
@@ -179,7 +179,7 @@ std::shared_ptr<cQuesiti> cQuesiti::FilterByRangeIDGazzetta(int32_t nQuesito1, i
 
 std::shared_ptr<cQuesiti> cQuesiti::GetRandomized(IQuesitoSorter* sorter) const
 {
-    BankRandom::SeedFromTimeOfDay();
+    BankRandom::SeedOnce();
     auto result = std::make_shared<cQuesiti>();
     try {
         // The sorter's draw ends however this one does.
