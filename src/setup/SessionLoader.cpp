@@ -5,7 +5,7 @@
 
 #include "ModGlobal.h"
 
-#include "BankError.h"
+#include "ErrorText.h"
 #include "TextConvert.h"
 #include "TextFile.h"
 
@@ -188,8 +188,8 @@ SessionLoadResult Load(const std::filesystem::path& path)
         return LoadCurrent(lines);
     } catch (const LoadFailure& e) {
         return {SessionLoadResult::Status::Failed, e.what()};
-    } catch (const BankError& e) {
-        return {SessionLoadResult::Status::Failed, e.what()};
+    } catch (const std::exception& e) {
+        return {SessionLoadResult::Status::Failed, ErrorText::Describe(e)};
     }
 }
 

@@ -250,12 +250,13 @@ TEST_F(SessionTest, MessagesTheUserSees)
     EXPECT_EQ(wrongFile.text, "Il file selezionato non è relativo alla lingua straniera selezionata.");
     EXPECT_EQ(wrongFile.icon, MessageIcon::Exclamation);
 
-    const auto truncated = LoadText(Lines({"tessarondequiz RCV SaveFile", "x|2|rcv14.dat|0|0|True|True|0|0|1", "1"}));
-    const auto failed = truncated.Message();
+    const auto damaged =
+        LoadText(Lines({"tessarondequiz RCV SaveFile", "x|2|rcv14.dat|0|0|True|True|0|0|1", "1", "7;8;", "1x", "44"}));
+    const auto failed = damaged.Message();
     EXPECT_EQ(failed.title, "Tessarondequiz");
     EXPECT_EQ(failed.icon, MessageIcon::Critical);
-    EXPECT_EQ(failed.text.rfind("Errore inaspettato nel caricamento della sessione: ", 0), 0u) << failed.text;
-    EXPECT_EQ(failed.text.back(), '.');
+    EXPECT_EQ(failed.text,
+              "Errore inaspettato nel caricamento della sessione: risposte registrate non valide alla posizione 2.");
 }
 
 TEST_F(SessionTest, AllQuestionsOfABankThatGrew)
