@@ -21,12 +21,15 @@ constexpr std::array<int8_t, 256> MakeDigitTable()
 {
     std::array<int8_t, 256> table{};
     table.fill(-1);
-    for (size_t k = 0; k < ModEncoding::CodecAlphabet.size(); ++k)
-        table[static_cast<unsigned char>(ModEncoding::CodecAlphabet[k])] = static_cast<int8_t>(k);
+    for (size_t k = 0; k < ModEncoding::CodecAlphabet.size(); ++k) {
+        const char c = ModEncoding::CodecAlphabet[k];
+        table[static_cast<unsigned char>(c)] = static_cast<int8_t>(k);
+        if (c >= 'A' && c <= 'Z') table[static_cast<unsigned char>(c - 'A' + 'a')] = static_cast<int8_t>(k);
+    }
     return table;
 }
 
-// Strict: upper case only, no separators, as the stored form is written.
+// As the program decodes: lower case reads as upper case.
 constexpr auto DigitOf = MakeDigitTable();
 
 // Bytes the code page leaves undefined, and control characters no text should hold.
@@ -41,26 +44,44 @@ std::string Hex(unsigned char c)
     return std::string("0x") + Digits[c >> 4] + Digits[c & 15];
 }
 
-// The first problem of an encoded text, or nothing when it decodes cleanly.
+std::string Column(size_t i) { return "column " + std::to_string(i + 4) + ": "; }
+
+// The first reason an encoded text cannot decode cleanly, or nothing. The
+// program skips "-" and reads lower case as upper case, so these decode.
 std::optional<std::string> EncodedProblem(std::string_view text)
 {
-    for (size_t i = 0; i < text.size(); ++i)
+    std::string digits;
+    digits.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '-') continue;
         if (DigitOf[static_cast<unsigned char>(text[i])] < 0)
-            return "column " + std::to_string(i + 4) + ": character \"" + Printable(text.substr(i, 1))
-                   + "\" is outside the codec alphabet";
-    if (text.size() % 5 != 0)
-        return "encoded text of " + std::to_string(text.size())
+            return Column(i) + "character \"" + Printable(text.substr(i, 1)) + "\" is outside the codec alphabet";
+        digits += text[i];
+    }
+    if (digits.size() % 5 != 0)
+        return "encoded text of " + std::to_string(digits.size())
                + " characters is not a whole number of 5-character groups";
-    for (size_t i = 0; i < text.size(); i += 5) {
+    for (size_t i = 0; i < digits.size(); i += 5) {
         uint32_t value = 0;
         for (size_t k = 0; k < 5; ++k)
-            value |= static_cast<uint32_t>(DigitOf[static_cast<unsigned char>(text[i + k])]) << (5 * k);
-        const std::string group(text.substr(i, 5));
+            value |= static_cast<uint32_t>(DigitOf[static_cast<unsigned char>(digits[i + k])]) << (5 * k);
+        const std::string group = digits.substr(i, 5);
         if (value > 0xFFFFFF) return "group " + group + " decodes to a character code above 255";
         for (const uint32_t c : {value >> 16, (value >> 8) & 0xFF, value & 0xFF})
             if (BadTextByte(static_cast<unsigned char>(c)))
                 return "group " + group + " decodes to byte " + Hex(static_cast<unsigned char>(c))
                        + ", which is no text character";
+    }
+    return std::nullopt;
+}
+
+// Where decodable text departs from the stored form (upper case, no separators).
+std::optional<std::string> StoredFormDeparture(std::string_view text)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '-') return Column(i) + "separator \"-\" between groups";
+        if (text[i] >= 'a' && text[i] <= 'z')
+            return Column(i) + "lower-case \"" + std::string(1, text[i]) + "\"";
     }
     return std::nullopt;
 }
@@ -201,6 +222,8 @@ private:
             else if (!BankFormat::IsAnswer(slot)) Problem(lineNo, "empty " + tag + " line (left out when there is no text)");
         } else if (const auto problem = EncodedProblem(value)) {
             Problem(lineNo, "undecodable text: " + *problem);
+        } else if (const auto departure = StoredFormDeparture(value)) {
+            Problem(lineNo, "text not in stored form (it decodes): " + *departure);
         }
         if (BankFormat::IsAnswer(slot)) {
             const int n = BankFormat::AnswerOf(slot);

@@ -78,7 +78,7 @@ int Print(const Args& args)
     });
     const PrintLoadResult loaded = builder.CaricaQuesitiDaSessione(o.test, o.shuffle);
     if (loaded.Failed()) {
-        std::cerr << o.test.string() << ": " << loaded.errorDescription << "\n";
+        std::cerr << loaded.Message().text << "\n";
         return ProblemFound;
     }
     if (loaded.status == PrintLoadResult::Status::NotASession) {
@@ -93,7 +93,7 @@ int Print(const Args& args)
     try {
         builder.Build();
     } catch (const PrintError& e) {
-        std::cerr << o.out.string() << ": error " << e.Number() << ": " << e.Description() << "\n";
+        std::cerr << e.Message().text << "\n";
         return ProblemFound;
     }
     std::cout << o.out.string() << ": " << builder.Quesiti().Count() << " questions, "

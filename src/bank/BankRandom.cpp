@@ -14,7 +14,7 @@ std::mt19937& Generator()
     return generator;
 }
 
-bool g_fixed = false;
+bool g_seeded = false;
 
 }  // namespace
 
@@ -24,10 +24,11 @@ double Next()
     return static_cast<double>(Generator()()) * (1.0 / 4294967296.0);
 }
 
-void SeedFromTimeOfDay()
+void SeedOnce()
 {
-    if (g_fixed) return;
-    // Milliseconds since local midnight, so that two draws a moment apart differ.
+    if (g_seeded) return;
+    g_seeded = true;
+    // Milliseconds since local midnight, so that two starts a moment apart differ.
     const auto now = std::chrono::system_clock::now();
     const std::time_t t = std::chrono::system_clock::to_time_t(now);
     std::tm local{};
@@ -39,10 +40,10 @@ void SeedFromTimeOfDay()
 
 void SetTestSeed(uint32_t seed)
 {
-    g_fixed = true;
+    g_seeded = true;
     Generator().seed(seed);
 }
 
-void ClearTestSeed() { g_fixed = false; }
+void ClearTestSeed() { g_seeded = false; }
 
 }  // namespace BankRandom

@@ -4,7 +4,7 @@
 
 std::shared_ptr<cTema> cTemi::Item(int32_t index) const
 {
-    if (index < 1 || index > Count()) throw BankError("theme index out of range: " + std::to_string(index));
+    if (index < 1 || index > Count()) throw BankError(BankError::Kind::ThemeIndex, std::to_string(index));
     return m_items[static_cast<size_t>(index - 1)];
 }
 
@@ -12,13 +12,13 @@ std::shared_ptr<cTema> cTemi::Item(const std::string& chiave) const
 {
     for (const auto& t : m_items)
         if (t->Chiave == chiave) return t;
-    throw BankError("no theme " + chiave);
+    throw BankError(BankError::Kind::ThemeKey, chiave);
 }
 
 std::shared_ptr<cTema> cTemi::NewTheme(const std::string& chiave, const std::string& nome)
 {
     for (const auto& t : m_items)
-        if (t->Chiave == chiave) throw BankError("duplicate theme " + chiave);
+        if (t->Chiave == chiave) throw BankError(BankError::Kind::DuplicateTheme, chiave);
     auto theme = std::make_shared<cTema>();
     theme->Chiave = chiave;
     theme->Nome = nome;

@@ -19,42 +19,52 @@ std::string_view TrimBlanks(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
-std::optional<int32_t> ToInt32(std::string_view text)
+std::optional<Decimal> ToDecimal(std::string_view text)
 {
     text = TrimBlanks(text);
     if (text.empty()) return std::nullopt;
+    Decimal value;
     size_t i = 0;
-    bool negative = false;
     if (text[0] == '+' || text[0] == '-') {
-        negative = text[0] == '-';
+        value.negative = text[0] == '-';
         ++i;
     }
-    int64_t whole = 0;
     size_t digits = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits) {
-        whole = whole * 10 + (text[i] - '0');
-        if (whole > 4294967296LL) return std::nullopt;
+        value.whole = value.whole * 10 + (text[i] - '0');
+        if (value.whole > 4294967296LL) return std::nullopt;
     }
-    bool roundUp = false;
     if (i < text.size() && (text[i] == '.' || text[i] == ',')) {
         ++i;
-        // Only the fraction's relation to one half matters.
         const size_t fracStart = i;
         for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits) {}
         const std::string_view frac = text.substr(fracStart, i - fracStart);
-        if (!frac.empty()) {
-            if (frac[0] > '5') roundUp = true;
-            else if (frac[0] == '5') {
-                const bool exactHalf = frac.find_first_not_of('0', 1) == std::string_view::npos;
-                roundUp = exactHalf ? (whole % 2 == 1) : true;
-            }
+        const size_t nonZero = frac.find_first_not_of('0');
+        if (nonZero != std::string_view::npos) {
+            if (frac[0] > '5') value.fraction = Decimal::Fraction::AboveHalf;
+            else if (frac[0] < '5') value.fraction = Decimal::Fraction::BelowHalf;
+            else if (frac.find_first_not_of('0', 1) == std::string_view::npos) value.fraction = Decimal::Fraction::Half;
+            else value.fraction = Decimal::Fraction::AboveHalf;
         }
     }
     if (digits == 0 || i != text.size()) return std::nullopt;
-    if (roundUp) ++whole;
-    if (negative) whole = -whole;
+    return value;
+}
+
+std::optional<int32_t> Round(const Decimal& value)
+{
+    int64_t whole = value.whole;
+    using F = Decimal::Fraction;
+    if (value.fraction == F::AboveHalf || (value.fraction == F::Half && whole % 2 == 1)) ++whole;
+    if (value.negative) whole = -whole;
     if (whole < INT32_MIN || whole > INT32_MAX) return std::nullopt;
     return static_cast<int32_t>(whole);
+}
+
+std::optional<int32_t> ToInt32(std::string_view text)
+{
+    const auto value = ToDecimal(text);
+    return value ? Round(*value) : std::nullopt;
 }
 
 std::optional<bool> ToBool(std::string_view text)

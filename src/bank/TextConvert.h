@@ -12,6 +12,18 @@ namespace TextConvert {
 
 std::optional<int32_t> ToInt32(std::string_view text);
 
+// A number as typed, before rounding: its whole part and where its fraction
+// stands against one half, which is all that rounding needs.
+struct Decimal {
+    enum class Fraction { None, BelowHalf, Half, AboveHalf };
+    bool negative = false;
+    int64_t whole = 0;
+    Fraction fraction = Fraction::None;
+};
+std::optional<Decimal> ToDecimal(std::string_view text);
+// The nearest whole number, halves to even; nothing outside 32 bits.
+std::optional<int32_t> Round(const Decimal& value);
+
 // "True"/"False"/"Vero"/"Falso" in any case, or a number (0 = false).
 std::optional<bool> ToBool(std::string_view text);
 

@@ -11,14 +11,14 @@ std::shared_ptr<cArgomento> cArgomenti::Find(int32_t index) const
 std::shared_ptr<cArgomento> cArgomenti::Item(int32_t index) const
 {
     auto topic = Find(index);
-    if (!topic) throw BankError("topic index out of range: " + std::to_string(index));
+    if (!topic) throw BankError(BankError::Kind::TopicIndex, std::to_string(index));
     return topic;
 }
 
 std::shared_ptr<cArgomento> cArgomenti::Item(const std::string& nome) const
 {
     const auto it = m_byName.find(nome);
-    if (it == m_byName.end()) throw BankError("no topic named " + nome);
+    if (it == m_byName.end()) throw BankError(BankError::Kind::TopicName, nome);
     return m_items[it->second];
 }
 

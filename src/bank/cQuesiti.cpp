@@ -16,7 +16,7 @@ constexpr int32_t Cancelled = 9;
 int32_t DigitAt(const std::string& digits, size_t i)
 {
     if (i >= digits.size() || digits[i] < '0' || digits[i] > '9')
-        throw BankError("answer string too short or not a digit at position " + std::to_string(i + 1));
+        throw BankError(BankError::Kind::AnswerDigits, std::to_string(i + 1));
     return digits[i] - '0';
 }
 
@@ -33,7 +33,7 @@ struct DrawRecord {
 
 const cQuesiti::Ptr& cQuesiti::Item(int32_t index) const
 {
-    if (index < 1 || index > Count()) throw BankError("question index out of range: " + std::to_string(index));
+    if (index < 1 || index > Count()) throw BankError(BankError::Kind::QuestionIndex, std::to_string(index));
     return m_items[static_cast<size_t>(index - 1)];
 }
 
@@ -45,7 +45,7 @@ const cQuesiti::Ptr& cQuesiti::Item(const std::string& key) const
             if (const auto it = m_byCodice.find(*codice); it != m_byCodice.end()) return m_items[it->second];
         }
     }
-    throw BankError("no question with key " + key);
+    throw BankError(BankError::Kind::QuestionKey, key);
 }
 
 cQuesiti::Ptr cQuesiti::ItemByCodice(int32_t codice) const
@@ -63,9 +63,9 @@ cQuesiti::Ptr cQuesiti::Add(int32_t codice)
 
 cQuesiti::Ptr cQuesiti::AddObject(Ptr oQuesito)
 {
-    if (!oQuesito) throw BankError("null question");
+    if (!oQuesito) throw BankError(BankError::Kind::MissingQuestion);
     if (!m_byCodice.emplace(oQuesito->Codice, m_items.size()).second)
-        throw BankError("duplicate key cod" + std::to_string(oQuesito->Codice));
+        throw BankError(BankError::Kind::DuplicateQuestion, std::to_string(oQuesito->Codice));
     m_items.push_back(oQuesito);
     return oQuesito;
 }
@@ -123,7 +123,7 @@ int32_t cQuesiti::NumRisposteEsatte() const
 
 void cQuesiti::ShuffleAnswers()
 {
-    BankRandom::SeedFromTimeOfDay();
+    BankRandom::SeedOnce();
     for (const auto& q : m_items) q->ShuffleAnswers(q->NumRisposte());
 }
 
@@ -179,7 +179,7 @@ std::shared_ptr<cQuesiti> cQuesiti::FilterByRangeIDGazzetta(int32_t nQuesito1, i
 
 std::shared_ptr<cQuesiti> cQuesiti::GetRandomized(IQuesitoSorter* sorter) const
 {
-    BankRandom::SeedFromTimeOfDay();
+    BankRandom::SeedOnce();
     auto result = std::make_shared<cQuesiti>();
     try {
         // The sorter's draw ends however this one does.

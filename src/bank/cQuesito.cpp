@@ -14,7 +14,7 @@ std::string Visual(const std::string& encoded) { return CleanForDisplay(ModEncod
 
 void CheckIndex(int32_t i)
 {
-    if (i < 1 || i > cQuesito::MaxRisposte) throw BankError("answer index out of range: " + std::to_string(i));
+    if (i < 1 || i > cQuesito::MaxRisposte) throw BankError(BankError::Kind::AnswerIndex, std::to_string(i));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include "DocxWriter.h"
 #include "PrintError.h"
 
+#include "ErrorText.h"
+
 #include <ctime>
 #include <system_error>
 
@@ -56,7 +58,8 @@ std::filesystem::path Application::Save(const DocumentData& document, std::chron
     std::filesystem::create_directories(folder, ec);
     if (ec)
         throw PrintError(PrintError::FileAccess,
-                         "Impossibile creare la cartella \"" + folder.string() + "\": " + ec.message() + ".");
+                         "Impossibile creare la cartella \"" + folder.string() + "\": " +
+                             ErrorText::DescribeSystemError(ec) + ".");
     const std::string base = m_options.baseName + " " + Stamp(now);
     for (int n = 1; n < 10000; ++n) {
         const auto path = folder / (base + (n > 1 ? " (" + std::to_string(n) + ")" : "") + ".docx");

@@ -8,6 +8,7 @@
 #include "Cp1252.h"
 #include "ModGlobal.h"
 #include "DataFolders.h"
+#include "ErrorText.h"
 #include "SessionLoader.h"
 #include "TextConvert.h"
 #include "TextFile.h"
@@ -123,6 +124,11 @@ PrintLoadResult CPaginatrice::CaricaQuesitiDaSessione(const std::filesystem::pat
 {
     m_quesiti->Clear();
     m_quesiti->NumRisposte = 0;
+    auto failed = [this](std::string description) {
+        m_quesiti->Clear();
+        m_quesiti->NumRisposte = 0;
+        return PrintLoadResult{PrintLoadResult::Status::Failed, std::move(description)};
+    };
     try {
         const auto data = TextFile::ReadAll(path);
         if (!data) throw LoadFailure("impossibile leggere il file \"" + path.filename().string() + "\"");
@@ -157,11 +163,10 @@ PrintLoadResult CPaginatrice::CaricaQuesitiDaSessione(const std::filesystem::pat
         }
         if (bShuffle) m_quesiti->ShuffleAnswers();
         return {PrintLoadResult::Status::Loaded, {}};
+    } catch (const LoadFailure& e) {
+        return failed(e.what());
     } catch (const std::exception& e) {
-        // LoadFailure, or a BankError from the question set.
-        m_quesiti->Clear();
-        m_quesiti->NumRisposte = 0;
-        return {PrintLoadResult::Status::Failed, e.what()};
+        return failed(ErrorText::Describe(e));
     }
 }
 
@@ -211,7 +216,7 @@ void CPaginatrice::Build()
     } catch (const PrintError&) {
         throw;
     } catch (const std::exception& e) {
-        throw PrintError(PrintError::CommandFailed, e.what());
+        throw PrintError(PrintError::CommandFailed, ErrorText::Describe(e));
     }
 }
 

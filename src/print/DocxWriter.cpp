@@ -3,6 +3,7 @@
 #include "PrintError.h"
 
 #include "BuildConstants.h"
+#include "ErrorText.h"
 
 #include <pugixml.hpp>
 #include <zip.h>
@@ -485,11 +486,55 @@ std::string ContentTypes()
     return ToString(doc);
 }
 
+// libzip's own texts are English; the user reads these instead.
+std::string ZipMessage(zip_error_t* error)
+{
+    const int code = zip_error_code_zip(error);
+    std::string message;
+    switch (code) {
+    case ZIP_ER_RENAME:
+        message = "impossibile sostituire il file";
+        break;
+    case ZIP_ER_CLOSE:
+    case ZIP_ER_WRITE:
+        message = "errore di scrittura";
+        break;
+    case ZIP_ER_SEEK:
+    case ZIP_ER_READ:
+    case ZIP_ER_TELL:
+        message = "errore di lettura";
+        break;
+    case ZIP_ER_EXISTS:
+        message = "il file esiste già";
+        break;
+    case ZIP_ER_OPEN:
+        message = "impossibile aprire il file";
+        break;
+    case ZIP_ER_TMPOPEN:
+        message = "impossibile creare il file temporaneo";
+        break;
+    case ZIP_ER_REMOVE:
+        message = "impossibile eliminare il file";
+        break;
+    case ZIP_ER_MEMORY:
+        message = "memoria insufficiente";
+        break;
+    default:
+        message = "errore n. " + std::to_string(code) + " della compressione";
+        break;
+    }
+    if (zip_error_system_type(error) == ZIP_ET_SYS && zip_error_code_system(error) != 0)
+        message += " (" +
+                   ErrorText::DescribeSystemError(std::error_code(zip_error_code_system(error), std::generic_category())) +
+                   ")";
+    return message;
+}
+
 std::string ZipMessage(int code)
 {
     zip_error_t error;
     zip_error_init_with_code(&error, code);
-    std::string message = zip_error_strerror(&error);
+    std::string message = ZipMessage(&error);
     zip_error_fini(&error);
     return message;
 }
@@ -535,14 +580,14 @@ bool Save(const DocumentData& document, const std::filesystem::path& path, Mode 
     for (const Part& part : parts) {
         zip_source_t* source = zip_source_buffer(zip, part.content.data(), part.content.size(), 0);
         if (!source || zip_file_add(zip, part.name.c_str(), source, ZIP_FL_ENC_UTF_8) < 0) {
-            const std::string reason = zip_strerror(zip);
+            const std::string reason = ZipMessage(zip_get_error(zip));
             zip_source_free(source);
             zip_discard(zip);
             SaveFailed(path, reason);
         }
     }
     if (zip_close(zip) < 0) {
-        const std::string reason = zip_strerror(zip);
+        const std::string reason = ZipMessage(zip_get_error(zip));
         zip_discard(zip);
         SaveFailed(path, reason);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BankError.h"
+#include "UserMessage.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -21,7 +22,7 @@ public:
     };
 
     PrintError(int32_t number, std::string description, std::filesystem::path savedPath = {})
-        : BankError(description), m_number(number), m_description(std::move(description)),
+        : BankError(Kind::Described, description), m_number(number), m_description(std::move(description)),
           m_savedPath(std::move(savedPath))
     {
     }
@@ -30,6 +31,9 @@ public:
     const std::string& Description() const { return m_description; }
     // Where the document was saved before the error, when it was.
     const std::filesystem::path& SavedPath() const { return m_savedPath; }
+
+    // What the user is told when building the document failed.
+    UserMessage Message() const;
 
 private:
     int32_t m_number;

@@ -6,7 +6,6 @@
 #include "ProgressSlider.h"
 
 #include "Prompts.h"
-#include "QtText.h"
 #include "cMousePointer.h"
 
 #include <QLabel>
@@ -43,23 +42,6 @@ void ucsElab::Enter()
     timStarter->start();
 }
 
-QString ucsElab::ErrorText(const PrintError& error)
-{
-    if (error.Number() == PrintError::CannotCreateObject) {
-        QString text = QStringLiteral(
-            "Errore in fase di creazione del documento: non è stato possibile interfacciarsi con Microsoft Word."
-            "\r\n\r\nAccertarsi che sul PC sia presente un'installazione funzionante di MS-Word (97/2000/XP/2003 o "
-            "una versione successiva).");
-        // The document exists; only opening it failed. The user must know where it is.
-        if (!error.SavedPath().empty())
-            text += QStringLiteral("\r\n\r\nIl documento è stato comunque salvato in:\r\n") +
-                    QtText::FromPath(error.SavedPath());
-        return text;
-    }
-    return QStringLiteral("Errore inaspettato in fase di creazione del documento: ") +
-           QString::number(error.Number()) + QStringLiteral(" - ") + QtText::FromUtf8(error.Description());
-}
-
 void ucsElab::Starter()
 {
     timStarter->stop();
@@ -77,7 +59,7 @@ void ucsElab::Starter()
             pointer.SetWait();
             printer.Build();
         } catch (const PrintError& error) {
-            Prompts::Tell(QStringLiteral("Attenzione!"), ErrorText(error), MessageIcon::Critical);
+            Prompts::Tell(error.Message());
         }
     }
     ModPrint::EnableButtons(false, false, true);

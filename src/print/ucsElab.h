@@ -7,7 +7,6 @@
 #include <memory>
 
 class CPaginatrice;
-class PrintError;
 class ProgressSlider;
 class QTimer;
 
@@ -27,9 +26,6 @@ public:
     void Enter() override;
     void Initialize() override {}
     bool Validate() override { return true; }
-
-    // What the user is told when the build fails.
-    static QString ErrorText(const PrintError& error);
 
 private:
     void Starter();

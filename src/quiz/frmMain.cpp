@@ -4,6 +4,7 @@
 #include "frmImmagineDyn.h"
 #include "frmMessage.h"
 
+#include "ErrorText.h"
 #include "ModGlobal.h"
 #include "ModWindows.h"
 #include "Prompts.h"
@@ -294,7 +295,7 @@ void frmMain::SaveTest()
     try {
         saved = m_session->SaveSession(QtText::ToPath(file), &why);
     } catch (const std::exception& e) {
-        why = e.what();
+        why = ErrorText::Describe(e);
     }
     if (!saved)
         Prompts::Tell(kTitle,

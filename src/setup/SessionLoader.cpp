@@ -5,7 +5,7 @@
 
 #include "ModGlobal.h"
 
-#include "BankError.h"
+#include "ErrorText.h"
 #include "TextConvert.h"
 #include "TextFile.h"
 
@@ -99,17 +99,20 @@ bool DataFileMatches(const std::string& name)
 SessionLoadResult Restore(Lines& lines, const std::string& codesLine, int32_t entries, bool tolerant)
 {
     ModFunzioni::EstraiQuesiti();
+    // An exam is a fresh random draw each time: its questions are found among
+    // the whole bank's instead, or most of them would be lost.
+    const auto pool = OrderMode == OrderEsame ? Document->Quesiti()->EliminaQuesitiAnnullati() : TestSet;
     const auto codes = Split(codesLine, ';');
     // "Tutti" takes every stored code: the rebuilt set may be smaller than the
     // saved test (marks removed since) and still hold codes further down the list.
     // The older layout takes as many as the rebuilt set has.
-    const int32_t count = entries != 0 ? entries : tolerant ? static_cast<int32_t>(codes.size()) : TestSet->Count();
+    const int32_t count = entries != 0 ? entries : tolerant ? static_cast<int32_t>(codes.size()) : pool->Count();
     auto restored = std::make_shared<cQuesiti>();
     std::vector<size_t> storedAt;  // position of each restored question in the file's lists
     for (int32_t i = 0; i < count; ++i) {
         const std::string* entry = static_cast<size_t>(i) < codes.size() ? &codes[static_cast<size_t>(i)] : nullptr;
         const auto code = entry ? TextConvert::ToInt32(*entry) : std::nullopt;
-        const auto q = code ? TestSet->ItemByCodice(*code) : nullptr;
+        const auto q = code ? pool->ItemByCodice(*code) : nullptr;
         if (!q || restored->ItemByCodice(q->Codice)) {
             if (tolerant) continue;
             throw LoadFailure("il quesito " + (entry ? *entry : std::string("?")) + " non è presente");
@@ -185,8 +188,8 @@ SessionLoadResult Load(const std::filesystem::path& path)
         return LoadCurrent(lines);
     } catch (const LoadFailure& e) {
         return {SessionLoadResult::Status::Failed, e.what()};
-    } catch (const BankError& e) {
-        return {SessionLoadResult::Status::Failed, e.what()};
+    } catch (const std::exception& e) {
+        return {SessionLoadResult::Status::Failed, ErrorText::Describe(e)};
     }
 }
 

@@ -23,6 +23,7 @@ namespace SessionLoader {
 inline constexpr const char* SessionMagic = "tessarondequiz RCV SaveFile";
 inline constexpr const char* LegacySessionMagic = "__tr_dummyRCV SaveFile";
 
+// Never throws: every failure is in the result.
 SessionLoadResult Load(const std::filesystem::path& path);
 
 }  // namespace SessionLoader

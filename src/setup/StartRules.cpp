@@ -22,20 +22,31 @@ TimeLimit ParseTimeLimit(bool enabled, const QString& hours, const QString& minu
         result.ok = true;
         return result;
     }
-    const QString h = hours.trimmed();
-    const QString m = minutes.trimmed();
-    std::optional<int32_t> hv = h.isEmpty() ? 0 : WholeNumber(h);
-    // A negative time is no time limit the user could mean.
-    if (!hv || *hv < 0) {
+    auto number = [](const QString& text) -> std::optional<TextConvert::Decimal> {
+        const QString t = text.trimmed();
+        const auto value = t.isEmpty() ? TextConvert::Decimal{} : TextConvert::ToDecimal(QtText::ToCp1252(t));
+        // A negative time is no time limit the user could mean.
+        if (value && value->negative && (value->whole != 0 || value->fraction != TextConvert::Decimal::Fraction::None))
+            return std::nullopt;
+        return value;
+    };
+    auto h = number(hours);
+    if (!h) {
         result.error = Refusal("Ore non indicate correttamente!");
         return result;
     }
-    std::optional<int32_t> mv = m.isEmpty() ? 0 : WholeNumber(m);
-    if (!mv || *mv < 0) {
+    auto m = number(minutes);
+    if (!m) {
         result.error = Refusal("Minuti non indicati correttamente!");
         return result;
     }
-    const int64_t total = int64_t{*hv} + *mv / 60;
+    // Whole hours carry before rounding: 2.5 hours and 90 minutes are 3.5 hours and 30 minutes.
+    h->whole += m->whole / 60;
+    m->whole %= 60;
+    const auto hv = TextConvert::Round(*h);
+    const auto mv = TextConvert::Round(*m);
+    // 59.5 minutes round to a whole hour.
+    const int64_t total = hv ? int64_t{*hv} + (*mv == 60) : INT64_MAX;
     if (total > INT32_MAX) {
         result.error = Refusal("Ore non indicate correttamente!");
         return result;

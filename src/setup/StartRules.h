@@ -24,7 +24,8 @@ struct TimeLimit {
 };
 
 // The time limit typed on the start screen; a clear box means no limit.
-// Hours are checked before minutes; minutes of 60 or more carry into hours.
+// Hours are checked before minutes; whole hours of the minutes carry into the
+// hours before either is rounded (halves to even).
 TimeLimit ParseTimeLimit(bool enabled, const QString& hours, const QString& minutes);
 
 // "Per via delle impostazioni selezionate..." is asked when answers keep their

@@ -565,11 +565,7 @@ void frmStart::LoadSession()
     {
         cMousePointer pointer;
         pointer.SetWait();
-        try {
-            result = SessionLoader::Load(QtText::ToPath(file));
-        } catch (const std::exception& e) {
-            result = {SessionLoadResult::Status::Failed, e.what()};
-        }
+        result = SessionLoader::Load(QtText::ToPath(file));
     }
     if (!result.ok()) {
         Prompts::Tell(result.Message());

@@ -7,6 +7,7 @@
 #include "Prompts.h"
 #include "QtText.h"
 
+#include "ErrorText.h"
 #include "cDocumento.h"
 
 #include <QAbstractTableModel>
@@ -427,7 +428,7 @@ void frmStatistiche::Reload()
         RunModal(*this, this);
     } catch (const std::exception& e) {
         Prompts::Tell(QStringLiteral("Tessarondequiz"),
-                      QStringLiteral("Errore durante l'analisi delle statistiche: ") + QString::fromLocal8Bit(e.what()),
+                      QStringLiteral("Errore durante l'analisi delle statistiche: ") + QtText::FromUtf8(ErrorText::Describe(e)),
                       MessageIcon::Critical);
     }
 }

@@ -99,11 +99,16 @@ TEST_F(PrintCommand, WritesTheDocumentAndReportsProblems)
                                 " " + Quoted(temp / "x.docx"));
     EXPECT_EQ(notSession.second, 1);
     EXPECT_NE(notSession.first.find("not a suspended test"), std::string::npos);
-    // A code the bank lacks: the builder's own description.
+    // The wizard's messages: a code the bank lacks, a document that cannot be written.
     const auto missing = Print("rcv14.dat", 13, "", "x.docx");
     EXPECT_EQ(missing.second, 1);
-    EXPECT_NE(missing.first.find("il quesito 13 non è nell'archivio"), std::string::npos) << missing.first;
+    EXPECT_EQ(missing.first, "Impossibile leggere i quesiti da stampare: il quesito 13 non è nell'archivio \"rcv14.dat\".\n");
     EXPECT_FALSE(fs::exists(temp / "x.docx"));
+    const auto unwritable = Print("rcv14.dat", 12, "", "assente/x.docx");
+    EXPECT_EQ(unwritable.second, 1);
+    EXPECT_EQ(unwritable.first, "Errore inaspettato in fase di creazione del documento: 75 - Impossibile registrare il "
+                                "documento \"" + (temp / "assente/x.docx").string() +
+                                    "\": impossibile creare il file temporaneo (file o cartella inesistente).\n");
 }
 
 TEST_F(PrintCommand, LibreOfficeReadsBothLayouts)

@@ -186,6 +186,34 @@ TEST_F(EstraiQuesitiTest, ExamDrawsFiftyDistinctQuestionsFromTheWholeBank)
     EXPECT_FALSE(std::is_sorted(codes.begin(), codes.end()));
 }
 
+TEST_F(EstraiQuesitiTest, UnseededExamsContinueOneSequence)
+{
+    // Reseeding before every draw made an exam the square of one permutation
+    // (two questions in place on average, not one) and repeated the answer
+    // shuffle of builds a moment apart.
+    std::vector<Question> fifty;
+    for (int i = 1; i <= 50; ++i) fifty.push_back({i, 1 + i % 3, 1, 1 + i % 4});
+    WriteBytes(DataPath(), GeneratedBank(fifty));
+    BankRandom::ClearTestSeed();
+    Choose(0, OrderEsame, 50);
+    constexpr int Runs = 200;
+    int inPlace = 0;
+    int repeatedShuffles = 0;
+    std::string previous;
+    for (int run = 0; run < Runs; ++run) {
+        EstraiQuesiti();
+        ASSERT_EQ(G::TestSet->Count(), 50);
+        for (int32_t i = 1; i <= 50; ++i) inPlace += G::TestSet->Item(i)->Codice == i;
+        const std::string correct = G::Document->Quesiti()->RisposteCorrette();
+        repeatedShuffles += correct == previous;
+        previous = correct;
+    }
+    const double mean = static_cast<double>(inPlace) / Runs;
+    EXPECT_GT(mean, 0.7);
+    EXPECT_LT(mean, 1.4);
+    EXPECT_EQ(repeatedShuffles, 0);
+}
+
 TEST_F(EstraiQuesitiTest, TopicAndGazetteFilters)
 {
     Choose(0, OrderGazzetta);

@@ -23,6 +23,8 @@ TEST(StartRules, TimeLimitParsing)
         {true, "0", "50", 0, 50},
         {true, "1", "120", 3, 0},
         {true, "2.5", "", 2, 0},  // halves round to even
+        {true, "2.5", "90", 4, 30},  // whole hours carry before rounding
+        {true, "", "59.5", 1, 0},
         {true, "", "10,6", 0, 11},
     };
     for (const Case& c : accepted) {

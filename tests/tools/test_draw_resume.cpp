@@ -208,10 +208,10 @@ TEST_F(DrawResumeTest, RefusedSessionsPrintTheUsersMessage)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "Il file selezionato non \xC3\xA8 relativo alla lingua straniera selezionata.\n");
 
-    WriteBytes(dir / "corto.test", "tessarondequiz RCV SaveFile\r\nx|0|rcv14.dat|0|0|True|True|0|0|1\r\n");
-    run = Tool({"resume", Bank().string(), (dir / "corto.test").string()});
+    WriteBytes(dir / "guasto.test", "tessarondequiz RCV SaveFile\r\nx|0|rcv14.dat|0|0|True|True|0|0|1\r\n1\r\n1;2;\r\n1x\r\n11\r\n");
+    run = Tool({"resume", Bank().string(), (dir / "guasto.test").string()});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err.rfind("Errore inaspettato nel caricamento della sessione: ", 0), 0u) << run.err;
+    EXPECT_EQ(run.err, "Errore inaspettato nel caricamento della sessione: risposte registrate non valide alla posizione 2.\n");
 
     EXPECT_EQ(Tool({"resume", Bank().string()}).exitCode, 2);
 }
