@@ -13,10 +13,12 @@ int Stats(const Args& args)
 {
     cDocumento document;
     if (!LoadBank(args[0], document)) return ProblemFound;
-    // Where the program keeps it: beside the bank, or in the per-user folder when that is read-only.
+    // Where the program keeps it: beside the bank, or in the per-user folder for an installed bank.
     const std::filesystem::path bank(args[0]);
-    const auto recPath = DataFolders::WritableFolderFor(bank) / (bank.filename().string() + ".rec");
+    const std::string name = bank.filename().string() + ".rec";
+    auto recPath = bank.parent_path() / name;
     std::error_code ec;
+    if (!std::filesystem::exists(recPath, ec)) recPath = DataFolders::UserDataFolder() / name;
     if (!std::filesystem::exists(recPath, ec)) {
         std::cerr << recPath.string() << ": no statistics file\n";
         return ProblemFound;

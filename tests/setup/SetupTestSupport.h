@@ -91,6 +91,7 @@ protected:
         folder = pattern;
         m_oldFolder = ProgramFolder::Get();
         m_oldUserFolder = DataFolders::UserDataFolder();
+        DataFolders::SetUserDataFolder(folder.string() + "-user");
         ProgramFolder::Set(folder);
         ModFunzioni::SetTempFolder(folder);
         ModGlobal::Reset();
@@ -117,6 +118,7 @@ protected:
         std::error_code ec;
         fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ec);
         fs::remove_all(folder, ec);
+        fs::remove_all(folder.string() + "-user", ec);
     }
 
     fs::path DataPath() const { return folder / "rcv14.dat"; }
