@@ -1,5 +1,6 @@
 #include "ModWindows.h"
 #include "SubMain.h"
+#include "frmAndamento.h"
 #include "frmMain.h"
 #include "frmPrint.h"
 #include "frmStart.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
     ModWindows::ShowStartScreen = [] { frmStart::ShowNew(); };
     ModWindows::ShowQuizScreen = [] { frmMain::ShowNew(); };
     ModWindows::ShowStatistics = [] { frmStatistiche::ShowModal(QApplication::activeWindow()); };
+    ModWindows::ShowAndamento = [] { frmAndamento::ShowModal(QApplication::activeWindow()); };
     ModWindows::ShowPrintWizard = [] { frmPrint::ShowModal(QApplication::activeWindow()); };
     if (!SubMain()) return 0;
     return app.exec();
