@@ -25,7 +25,6 @@
 #include <QImageWriter>
 #include <QLabel>
 #include <QLegend>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPushButton>
@@ -108,12 +107,16 @@ void frmAndamento::BuildControls()
     rows->setDefaultSectionSize(fontMetrics().height() + 6);
     QHeaderView* header = lvArgomenti->horizontalHeader();
     header->setHighlightSections(false);
-    header->setSectionResizeMode(QHeaderView::ResizeToContents);
     header->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int c = 0; c < static_cast<int>(kColumnTitles.size()); ++c) {
-        auto* title = new QStandardItem(kColumnTitles[static_cast<size_t>(c)]);
+        const QString& text = kColumnTitles[static_cast<size_t>(c)];
+        auto* title = new QStandardItem(text);
         title->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
         m_table->setHorizontalHeaderItem(c, title);
+        // Number columns: their title with some air, never narrower than a five-digit count.
+        if (c > 0)
+            header->resizeSection(c, std::max(header->fontMetrics().horizontalAdvance(text),
+                                              header->fontMetrics().horizontalAdvance(QStringLiteral("00000"))) + 32);
     }
 
     cmdSalvaImmagine = new QPushButton(QStringLiteral("Salva immagine..."), this);
@@ -169,6 +172,8 @@ QChartView* frmAndamento::BuildChart()
     m_axisEsatte->setRange(0, 100);
     m_axisEsatte->setTickCount(6);
     m_axisEsatte->setLabelFormat(QStringLiteral("%d%%"));
+    // One grid, the answers': two would not line up.
+    m_axisEsatte->setGridLineVisible(false);
     m_chart->addAxis(m_axisGiorni, Qt::AlignBottom);
     m_chart->addAxis(m_axisRisposte, Qt::AlignLeft);
     m_chart->addAxis(m_axisEsatte, Qt::AlignRight);
@@ -270,30 +275,19 @@ void frmAndamento::ShowChart(const ProgressView& view)
     m_axisRisposte->setRange(0, std::max(most, 5));
     m_axisRisposte->applyNiceNumbers();
 
-    // A day without answers has no percentage: the line breaks there, one
-    // series per run of days with answers, named once in the legend.
-    QLineSeries* line = nullptr;
-    bool named = false;
-    for (size_t i = 0; i < view.days.size(); ++i) {
-        const ProgressDay& day = view.days[i];
-        if (day.answers == 0) {
-            line = nullptr;
-            continue;
-        }
-        if (!line) {
-            line = new QLineSeries;
-            line->setName(kLineName);
-            line->setPointsVisible(true);
-            line->setColor(QColor(0xd9, 0x53, 0x1e));
-            m_chart->addSeries(line);
-            line->attachAxis(m_axisGiorni);
-            line->attachAxis(m_axisEsatte);
-            if (named)
-                for (QLegendMarker* marker : m_chart->legend()->markers(line)) marker->setVisible(false);
-            named = true;
-        }
-        line->append(static_cast<qreal>(i), 100.0 * day.right / day.answers);
-    }
+    // A day without answers has no percentage, hence no point: the line joins
+    // the days that have one.
+    auto* line = new QLineSeries;
+    line->setName(kLineName);
+    line->setColor(QColor(0xd9, 0x53, 0x1e));
+    line->setPointsVisible(true);
+    line->setMarkerSize(7);
+    for (size_t i = 0; i < view.days.size(); ++i)
+        if (view.days[i].answers > 0)
+            line->append(static_cast<qreal>(i), 100.0 * view.days[i].right / view.days[i].answers);
+    m_chart->addSeries(line);
+    line->attachAxis(m_axisGiorni);
+    line->attachAxis(m_axisEsatte);
 }
 
 void frmAndamento::ShowTable(const ProgressView& view)
