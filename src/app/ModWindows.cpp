@@ -10,6 +10,7 @@ namespace ModWindows {
 std::function<void()> ShowStartScreen;
 std::function<void()> ShowQuizScreen;
 std::function<void()> ShowStatistics;
+std::function<void()> ShowAndamento;
 std::function<void()> ShowPrintWizard;
 
 void Reset()
@@ -17,6 +18,7 @@ void Reset()
     ShowStartScreen = nullptr;
     ShowQuizScreen = nullptr;
     ShowStatistics = nullptr;
+    ShowAndamento = nullptr;
     ShowPrintWizard = nullptr;
 }
 

@@ -15,6 +15,8 @@ extern std::function<void()> ShowStartScreen;
 extern std::function<void()> ShowQuizScreen;
 // The statistics window, shown modally.
 extern std::function<void()> ShowStatistics;
+// The progress window, shown modally.
+extern std::function<void()> ShowAndamento;
 // The print wizard for ModGlobal::PrintSourcePath, shown modally.
 extern std::function<void()> ShowPrintWizard;
 

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 #include "ModWindows.h"
 #include "SubMain.h"
+#include "frmAndamento.h"
 #include "frmMain.h"
 #include "frmPrint.h"
 #include "frmStart.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv)
     ModWindows::ShowStartScreen = [] { frmStart::ShowNew(); };
     ModWindows::ShowQuizScreen = [] { frmMain::ShowNew(); };
     ModWindows::ShowStatistics = [] { frmStatistiche::ShowModal(QApplication::activeWindow()); };
+    ModWindows::ShowAndamento = [] { frmAndamento::ShowModal(QApplication::activeWindow()); };
     ModWindows::ShowPrintWizard = [] { frmPrint::ShowModal(QApplication::activeWindow()); };
     if (!SubMain()) return 0;
     return app.exec();

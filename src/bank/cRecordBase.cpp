@@ -1,8 +1,11 @@
 #include "cRecordBase.h"
 
+#include "TextFile.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace {
@@ -36,6 +39,19 @@ cRecordSpec Decode(const Bytes& b)
     rec.nSbagliate = Get(b, 12);
     rec.bnUltimoEsito = Get(b, 16);
     return rec;
+}
+
+// A short last record is completed with zeros.
+std::vector<cRecordSpec> DecodeAll(std::string_view bytes)
+{
+    std::vector<cRecordSpec> records;
+    records.reserve((bytes.size() + cRecordSpec::RecordSize - 1) / cRecordSpec::RecordSize);
+    for (size_t at = 0; at < bytes.size(); at += cRecordSpec::RecordSize) {
+        Bytes b{};
+        bytes.copy(b.data(), b.size(), at);
+        records.push_back(Decode(b));
+    }
+    return records;
 }
 
 }  // namespace
@@ -92,8 +108,7 @@ cRecordSpec cRecordBase::ReadRecord(int32_t nPosition)
 
 std::vector<cRecordSpec> cRecordBase::ReadAllRecords()
 {
-    std::vector<cRecordSpec> records;
-    if (!m_file.is_open()) return records;
+    if (!m_file.is_open()) return {};
     m_file.clear();
     m_file.seekg(0, std::ios::end);
     const std::streamoff size = m_file.tellg();
@@ -102,13 +117,13 @@ std::vector<cRecordSpec> cRecordBase::ReadAllRecords()
     if (m_file) m_file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<size_t>(std::max<std::streamsize>(m_file.gcount(), 0)));
     m_file.clear();
-    records.reserve((bytes.size() + cRecordSpec::RecordSize - 1) / cRecordSpec::RecordSize);
-    for (size_t at = 0; at < bytes.size(); at += cRecordSpec::RecordSize) {
-        Bytes b{};
-        bytes.copy(b.data(), b.size(), at);
-        records.push_back(Decode(b));
-    }
-    return records;
+    return DecodeAll(bytes);
+}
+
+std::vector<cRecordSpec> cRecordBase::ReadAllRecords(const std::filesystem::path& path)
+{
+    const auto bytes = TextFile::ReadAll(path);
+    return bytes ? DecodeAll(*bytes) : std::vector<cRecordSpec>{};
 }
 
 bool cRecordBase::WriteRecord(int32_t nPosition, const cRecordSpec& oRecord)

@@ -34,6 +34,8 @@ public:
     // Every record of the file in one read, a short last one completed with zeros;
     // empty on a closed store.
     std::vector<cRecordSpec> ReadAllRecords();
+    // The same from a file never opened for writing; empty when it cannot be read.
+    static std::vector<cRecordSpec> ReadAllRecords(const std::filesystem::path& path);
 
 private:
     bool Open(const std::filesystem::path& path);

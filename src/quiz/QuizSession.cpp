@@ -1,5 +1,6 @@
 #include "QuizSession.h"
 
+#include "AnswerLog.h"
 #include "Clock.h"
 #include "ModFunzioni.h"
 
@@ -157,7 +158,7 @@ void QuizSession::GiveAnswer(int index)
 
     q->RispostaData = index + 1;
     const bool right = q->RispostaData == q->RispostaCorretta;
-    ModFunzioni::WriteLog("DOM:" + Clock::NowText() + "|" + std::to_string(q->Codice) + "|" + (right ? "1" : "0"));
+    ModFunzioni::WriteLog(AnswerLog::Line(Clock::NowText(), q->Codice, right));
     if (right) ++m_correctCount;
 
     cRecordSpec rec = ReadRecord(m_store, q->Codice);

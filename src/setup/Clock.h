@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // Date and time as text ("dd/MM/yyyy HH:mm:ss") for log lines and suspended
 // tests. Tests fix the time.
@@ -10,5 +13,12 @@ std::string NowText();
 
 // An empty text returns to the real clock.
 void SetFixedNowText(const std::string& text);
+
+// The day of a "dd/MM/yyyy HH:mm:ss" text, in days since 1 January 1970;
+// nothing unless the whole text has that form with a real date and time.
+std::optional<int32_t> DayNumber(std::string_view text);
+
+// The day of NowText().
+int32_t Today();
 
 }  // namespace Clock

@@ -144,6 +144,8 @@ void frmStart::BuildControls()
     cmdStampa = Named(new QPushButton(QStringLiteral("Stampa nuovo test"), this), "cmdStampa");
     cmdCarica = Named(new QPushButton(QStringLiteral("Carica un test in sospeso"), this), "cmdCarica");
     cmdStatistiche = Named(new QPushButton(QStringLiteral("Visualizza statistiche"), this), "cmdStatistiche");
+    cmdAndamento = Named(new QPushButton(QStringLiteral("Andamento"), this), "cmdAndamento",
+                         QStringLiteral("Andamento della preparazione"));
     cmdEsci = Named(new QPushButton(QStringLiteral("Esci"), this), "cmdEsci");
     cmdStampa->setVisible(false);
 
@@ -156,6 +158,7 @@ void frmStart::BuildControls()
     connect(cmdStampa, &QPushButton::clicked, this, [this] { BeginTest(true); });
     connect(cmdCarica, &QPushButton::clicked, this, &frmStart::LoadSession);
     connect(cmdStatistiche, &QPushButton::clicked, this, &frmStart::OpenStatistics);
+    connect(cmdAndamento, &QPushButton::clicked, this, &frmStart::OpenAndamento);
     connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
     connect(optArea[0], &QRadioButton::clicked, this, [this] { SelectArea(0); });
     connect(optArea[1], &QRadioButton::clicked, this, [this] { SelectArea(1); });
@@ -284,7 +287,7 @@ void frmStart::BuildLayout()
     cmdInizia->setFont(startFont);
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(8);
-    for (QPushButton* b : {cmdInizia, cmdStampa, cmdCarica, cmdStatistiche}) {
+    for (QPushButton* b : {cmdInizia, cmdStampa, cmdCarica, cmdStatistiche, cmdAndamento}) {
         b->setMinimumHeight(fontMetrics().height() * 2 + 6);
         buttons->addWidget(b);
     }
@@ -316,7 +319,8 @@ void frmStart::BuildLayout()
     setTabOrder(cmdInizia, cmdStampa);
     setTabOrder(cmdStampa, cmdCarica);
     setTabOrder(cmdCarica, cmdStatistiche);
-    setTabOrder(cmdStatistiche, cmdEsci);
+    setTabOrder(cmdStatistiche, cmdAndamento);
+    setTabOrder(cmdAndamento, cmdEsci);
 }
 
 void frmStart::FillLists()
@@ -582,6 +586,12 @@ void frmStart::OpenStatistics()
 {
     ApplyTopicFilter();
     if (ModWindows::ShowStatistics) ModWindows::ShowStatistics();
+}
+
+void frmStart::OpenAndamento()
+{
+    ApplyTopicFilter();
+    if (ModWindows::ShowAndamento) ModWindows::ShowAndamento();
 }
 
 void frmStart::LaunchPrint(const std::filesystem::path& path)

@@ -54,6 +54,7 @@ private:
     void BeginTest(bool forPrint);
     void LoadSession();
     void OpenStatistics();
+    void OpenAndamento();
     void LaunchPrint(const std::filesystem::path& path);
     void RestartStart();
     void Restart();
@@ -86,6 +87,7 @@ private:
     QPushButton* cmdStampa = nullptr;
     QPushButton* cmdCarica = nullptr;
     QPushButton* cmdStatistiche = nullptr;
+    QPushButton* cmdAndamento = nullptr;
     QPushButton* cmdEsci = nullptr;
     QTimer* timRestarter = nullptr;
 };

@@ -424,17 +424,22 @@ TEST_F(StartScreenTest, MissingStatisticsFileIsToldOnceAndTheTestGoesOn)
     EXPECT_EQ(TestSet->Count(), 11);
 }
 
-TEST_F(StartScreenTest, StatisticsButtonPassesTheChosenTopic)
+TEST_F(StartScreenTest, StatisticsAndProgressButtonsPassTheChosenTopic)
 {
-    int opened = 0;
-    ModWindows::ShowStatistics = [&] {
-        ++opened;
-        EXPECT_EQ(TopicFilter, 3);
-        EXPECT_EQ(TopicRangeFirst, 0);
+    std::vector<std::string> opened;
+    auto opens = [&](const char* window) {
+        return [&opened, window] {
+            opened.push_back(window);
+            EXPECT_EQ(TopicFilter, 3);
+            EXPECT_EQ(TopicRangeFirst, 0);
+        };
     };
+    ModWindows::ShowStatistics = opens("frmStatistiche");
+    ModWindows::ShowAndamento = opens("frmAndamento");
     frmStart* w = Open();
     Child<QListWidget>(w, "lstElencoFiltri")->setCurrentRow(3);
     Click(w, "cmdStatistiche");
-    EXPECT_EQ(opened, 1);
+    Click(w, "cmdAndamento");
+    EXPECT_EQ(opened, std::vector<std::string>({"frmStatistiche", "frmAndamento"}));
     EXPECT_EQ(StartWindows().size(), 1u);
 }

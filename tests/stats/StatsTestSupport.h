@@ -8,6 +8,7 @@
 #include "Encoder.h"
 #include "Fixtures.h"
 
+#include "Clock.h"
 #include "TestSettings.h"
 
 #include "ModGlobal.h"
@@ -77,6 +78,7 @@ protected:
     {
         ModGlobal::Reset();
         ModGlobal::ResetTestSettings();
+        Clock::SetFixedNowText("");
         ProgramFolder::Set(m_oldFolder);
         std::error_code ec;
         fs::remove_all(folder, ec);
@@ -111,6 +113,37 @@ protected:
                     {10, Rec(1, 1, 0, 0)},
                     {11, Rec(0, 0, 0, 0)},
                     {12, Rec(6, 3, 3, 2)}});
+    }
+
+    fs::path LogPath() const { return folder / "rcv14.log"; }
+
+    // Answers over several days, seen on 10/03/2024 (the 30 days shown start on
+    // 10/02): valid lines between a build line and damaged ones, CR LF and LF.
+    void WriteProgressFiles()
+    {
+        WriteBytes(LogPath(),
+                   "DOM:05/01/2024 10:00:00|0|rcv14.dat|0|30|False|True|0|0|1\r\n"  // a test build
+                   "DOM:05/01/2024 10:01:00|1|0\r\n"  // before the 30 days
+                   "DOM:10/02/2024 09:00:00|1|1\r\n"
+                   "DOM:10/02/2024 09:01:00|5|0\n"
+                   "DOM:29/02/2024 12:00:00|12|0\r\n"
+                   "DOM:04/03/2024 18:00:00|5|1\r\n"
+                   "DOM:04/03/2024 18:01:00|9|1\r\n"
+                   "DOM:04/03/2024 18:02:00|10|0\r\n"
+                   "DOM:04/03/2024 18:03:00|6|\r\n"
+                   "DOM:31/02/2024 10:00:00|6|1\r\n"
+                   "DOM:04/03/2024 24:00:00|6|1\r\n"
+                   "DOM:04/03/2024 18:04:00|13|1\r\n"
+                   "DOM:04/03/2024 18:05:00|x6|1\r\n"
+                   "DOM:04/03/2024 18:06:00|6|2\r\n"
+                   "\x81\xff|garbage\r\n"
+                   "DOM:10/03/2024 08:00:00|4|1\r\n"   // the cancelled question
+                   "DOM:10/03/2024 08:01:00|1|0\r\n"   // question 1's last answer
+                   "DOM:11/03/2024 08:00:00|2|1\r\n"   // a clock set forward
+                   "DOM:04/03/2024 18:07");              // cut off by a crash
+        WriteStats({{1, Rec(3, 2, 1, 2)}, {2, Rec(1, 1, 0, 0)}, {4, Rec(5, 1, 4, 2)}, {5, Rec(2, 1, 1, 1)},
+                    {9, Rec(1, 1, 0, 0)}, {10, Rec(1, 0, 1, 2)}});
+        Clock::SetFixedNowText("10/03/2024 21:00:00");
     }
 
     cRecordSpec ReadStat(int32_t codice) const
