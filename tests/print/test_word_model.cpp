@@ -2,14 +2,12 @@
 // the end, text turned into tables, selections, and the errors of misuse.
 
 #include "Application.h"
-#include "DocumentsFolder.h"
 #include "PrintError.h"
 #include "TableAutoFit.h"
 #include "TextMetrics.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <numeric>
 
 namespace {
@@ -186,18 +184,4 @@ TEST(WordModel, FittingToContentsKeepsNumbersAndOrdinaryWordsWhole)
         for (size_t c = 2; c < 7; ++c) EXPECT_GE(widths[c], answerWidth) << answer << " " << c;
         EXPECT_GE(widths[1], answerWidth - 1e-6) << answer;
     }
-}
-
-TEST(WordModel, DocumentsFolderFollowsTheEnvironment)
-{
-    const char* old = std::getenv("XDG_DOCUMENTS_DIR");
-    const std::string saved = old ? old : "";
-    setenv("XDG_DOCUMENTS_DIR", "/tmp/documenti-di-prova", 1);
-    EXPECT_EQ(DocumentsFolder::Get(), "/tmp/documenti-di-prova");
-    unsetenv("XDG_DOCUMENTS_DIR");
-    EXPECT_EQ(DocumentsFolder::Get().filename(), "Documents");
-    DocumentsFolder::Set("/tmp/altrove");
-    EXPECT_EQ(DocumentsFolder::Get(), "/tmp/altrove");
-    DocumentsFolder::Set({});
-    if (old) setenv("XDG_DOCUMENTS_DIR", saved.c_str(), 1);
 }
