@@ -34,6 +34,8 @@ ucsFine::ucsFine(QWidget* parent) : QWidget(parent)
     lbPercorso->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* cmdCartella = new QPushButton(QStringLiteral("Apri la &cartella"), m_saved);
     cmdCartella->setObjectName("cmdCartella");
+    cmdCartella->setAutoDefault(false);
+    cmdCartella->setMinimumWidth(cmdCartella->sizeHint().width() + 24);
     connect(cmdCartella, &QPushButton::clicked, this, &ucsFine::OpenFolder);
     auto* savedLayout = new QVBoxLayout(m_saved);
     savedLayout->setContentsMargins(0, 0, 0, 0);
