@@ -25,5 +25,6 @@ for layout in list table; do
       const m=b.find(x=>x.aggregate_name==="median");console.log(JSON.stringify({ms:m.real_time,cpu_ms:m.cpu_time}))})')
   peer=$(node bench/peers/docx_peer.mjs "$work/bank.jsonl" 1000 "$layout" "$work/peer.docx" 5)
   node -e "const [o,p]=[$ours,$peer];const f=(x,w)=>x.toFixed(1).padStart(w);
-    console.log('$layout'.padEnd(8),f(o.ms,10),f(p.ms,10),(f(p.ms/o.ms,6))+'x',f(o.cpu_ms,10),f(p.cpu_ms,10),f(p.cpu_ms/o.cpu_ms,6)+'x')"
+    console.log('$layout'.padEnd(8),f(o.ms,10),f(p.ms,10),f(p.ms/o.ms,6)+'x',
+      f(o.cpu_ms,10),f(p.cpu_ms,10),f(p.cpu_ms/o.cpu_ms,6)+'x')"
 done

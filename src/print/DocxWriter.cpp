@@ -56,7 +56,10 @@ std::string XmlText(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
-    const auto plain = [](char c) { return static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x80; };
+    const auto plain = [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b >= 0x20 && b < 0x80;
+    };
     for (size_t i = 0; i < text.size();) {
         // Plain ASCII, most of any text, goes in by runs.
         const size_t run = std::find_if_not(text.begin() + i, text.end(), plain) - text.begin();

@@ -172,10 +172,13 @@ TEST(WordModel, FittingToContentsKeepsNumbersAndOrdinaryWordsWhole)
             for (size_t c = 0; c < texts.size(); ++c) cells[c].text = texts[c];
         };
         addRow({"N.", "Domanda", "A", "B", "C", "D", "E"});
-        for (int i = 1; i <= 10; ++i) addRow({std::to_string(i), "Testo " + address, answer, answer, answer, answer, answer});
+        for (int i = 1; i <= 10; ++i)
+            addRow({std::to_string(i), "Testo " + address, answer, answer, answer, answer, answer});
         table.columnWidths.assign(7, 0);
         const auto widths = TableAutoFit::FitToContents(doc, table, available);
-        const auto least = [&](const std::string& text) { return TextMetrics::Measure(text, 10, false).longestWord + padding; };
+        const auto least = [&](const std::string& text) {
+            return TextMetrics::Measure(text, 10, false).longestWord + padding;
+        };
 
         EXPECT_NEAR(std::accumulate(widths.begin(), widths.end(), 0.0), available, 1e-6) << answer;
         EXPECT_GE(widths[0], least("10")) << answer;

@@ -319,7 +319,8 @@ TEST_F(PrintWizard, BuildErrorsAreReportedAndTheWizardEndsAsUsual)
     Click(w, "cmdCartella");
     ASSERT_EQ(prompts.messages.size(), 2u);
     EXPECT_EQ(prompts.messages[1].icon, MessageIcon::Exclamation);
-    EXPECT_TRUE(prompts.messages[1].text.startsWith("Impossibile aprire la cartella")) << prompts.messages[1].text.toStdString();
+    EXPECT_TRUE(prompts.messages[1].text.startsWith("Impossibile aprire la cartella"))
+        << prompts.messages[1].text.toStdString();
 
     // Any other failure: its number and description, and no document to name.
     WriteBytes(temp / "file", "a file where the folder should be");
