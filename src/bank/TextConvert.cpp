@@ -9,6 +9,25 @@ namespace {
 
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
+bool IsAsciiLetter(char c) { return LowerAscii(c) >= 'a' && LowerAscii(c) <= 'z'; }
+
+// Where `what` next occurs in `text` from `from` on, in any case. What starts
+// with a sign ("<", "&") is looked for with a plain search, which is far quicker.
+size_t FindIgnoreCase(std::string_view text, std::string_view what, size_t from)
+{
+    const char first = what[0];
+    for (size_t i = from; i + what.size() <= text.size(); ++i) {
+        if (!IsAsciiLetter(first)) {
+            i = text.find(first, i);
+            if (i == std::string_view::npos || i + what.size() > text.size()) return std::string_view::npos;
+        } else if (LowerAscii(text[i]) != LowerAscii(first)) {
+            continue;
+        }
+        if (EqualsIgnoreCase(text.substr(i, what.size()), what)) return i;
+    }
+    return std::string_view::npos;
+}
+
 }  // namespace
 
 std::string_view TrimBlanks(std::string_view text)
@@ -93,21 +112,18 @@ std::string ToLowerAscii(std::string_view text)
 
 std::string ReplaceIgnoreCase(std::string_view text, std::string_view what, std::string_view with)
 {
-    if (what.empty() || text.size() < what.size()) return std::string(text);
+    if (what.empty()) return std::string(text);
+    // Copied in runs between matches: most texts hold none, and every
+    // displayed text passes through here dozens of times.
     std::string out;
-    out.reserve(text.size());
-    const char first = LowerAscii(what[0]);
-    size_t i = 0;
-    while (i < text.size()) {
-        if (LowerAscii(text[i]) == first && text.size() - i >= what.size()
-            && EqualsIgnoreCase(text.substr(i, what.size()), what)) {
-            out.append(with);
-            i += what.size();
-        } else {
-            out.push_back(text[i++]);
-        }
+    size_t copied = 0;
+    for (size_t i = FindIgnoreCase(text, what, 0); i != std::string_view::npos;
+         i = FindIgnoreCase(text, what, copied)) {
+        out.append(text.substr(copied, i - copied)).append(with);
+        copied = i + what.size();
     }
-    return out;
+    if (copied == 0) return std::string(text);
+    return out.append(text.substr(copied));
 }
 
 }  // namespace TextConvert

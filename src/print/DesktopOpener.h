@@ -2,7 +2,9 @@
 
 #include "DocumentOpener.h"
 
-// Opens a finished document with the desktop's default application for it.
+// Opens a finished document, or its folder, with the desktop's default
+// application, through the desktop's opener (xdg-open), and reports what the
+// opener says: it fails when no application takes the file.
 class DesktopOpener : public word::DocumentOpener {
 public:
     bool Open(const std::filesystem::path& document) override;

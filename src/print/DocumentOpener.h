@@ -5,8 +5,9 @@
 
 namespace word {
 
-// Opens a finished document with the desktop's default application. The
-// program installs its own; tests install one that records the path.
+// Opens a finished document, or its folder, with the desktop's default
+// application. The program installs its own; tests install one that records
+// the path.
 class DocumentOpener {
 public:
     virtual ~DocumentOpener() = default;

@@ -1,12 +1,10 @@
 #include "DocumentsFolder.h"
 
-#include <cstdlib>
-
 namespace DocumentsFolder {
 
 namespace {
 
-std::filesystem::path& Override()
+std::filesystem::path& Folder()
 {
     static std::filesystem::path folder;
     return folder;
@@ -14,14 +12,8 @@ std::filesystem::path& Override()
 
 }  // namespace
 
-std::filesystem::path Get()
-{
-    if (!Override().empty()) return Override();
-    if (const char* xdg = std::getenv("XDG_DOCUMENTS_DIR"); xdg && *xdg) return xdg;
-    if (const char* home = std::getenv("HOME"); home && *home) return std::filesystem::path(home) / "Documents";
-    return std::filesystem::current_path() / "Documents";
-}
+std::filesystem::path Get() { return Folder(); }
 
-void Set(const std::filesystem::path& folder) { Override() = folder; }
+void Set(const std::filesystem::path& folder) { Folder() = folder; }
 
 }  // namespace DocumentsFolder

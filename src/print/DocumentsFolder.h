@@ -2,13 +2,13 @@
 
 #include <filesystem>
 
-// The user's documents folder, where finished documents are saved:
-// $XDG_DOCUMENTS_DIR, or "Documents" in the home folder. Tests point it
-// at a folder of their own.
+// The user's documents folder, where finished documents are saved (and made
+// when missing). The print wizard sets the desktop's own, which may be
+// "Documenti" or any folder the user chose; tests set one of their own.
 namespace DocumentsFolder {
 
+// Empty until set.
 std::filesystem::path Get();
-// An empty path returns to the user's folder.
 void Set(const std::filesystem::path& folder);
 
 }  // namespace DocumentsFolder

@@ -8,6 +8,7 @@
 #include <pugixml.hpp>
 #include <zip.h>
 
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 
@@ -56,7 +57,15 @@ std::string XmlText(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
+    const auto plain = [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b >= 0x20 && b < 0x80;
+    };
     for (size_t i = 0; i < text.size();) {
+        // Plain ASCII, most of any text, goes in by runs.
+        const size_t run = std::find_if_not(text.begin() + i, text.end(), plain) - text.begin();
+        out.append(text.substr(i, run - i));
+        if ((i = run) == text.size()) break;
         const auto b = static_cast<unsigned char>(text[i]);
         size_t n = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 0;
         bool ok = n > 0 && i + n <= text.size() && !(n == 2 && b < 0xC2);
@@ -140,29 +149,23 @@ std::string StyleIdOf(const DocumentData& document, const std::string& name)
     return s && s->id != "Normal" ? s->id : std::string();
 }
 
-void Runs(pugi::xml_node p, const std::string& text)
+void Runs(pugi::xml_node p, std::string_view text)
 {
     if (text.empty()) return;
     auto r = Child(p, "w:r");
-    std::string pending;
-    const auto flush = [&] {
-        if (pending.empty()) return;
-        auto t = Child(r, "w:t");
-        t.append_attribute("xml:space") = "preserve";
-        t.text().set(XmlText(pending).c_str());
-        pending.clear();
-    };
-    for (const char c : text) {
-        if (c == '\t' || c == '\f' || c == '\v' || c == '\r' || c == '\n') {
-            flush();
-            if (c == '\t') Child(r, "w:tab");
-            else if (c == '\f') Child(r, "w:br").append_attribute("w:type") = "page";
-            else Child(r, "w:br");
-        } else {
-            pending += c;
+    for (size_t start = 0;;) {
+        const size_t at = text.find_first_of("\t\f\v\r\n", start);
+        if (const auto piece = text.substr(start, at - start); !piece.empty()) {
+            auto t = Child(r, "w:t");
+            t.append_attribute("xml:space") = "preserve";
+            t.text().set(XmlText(piece).c_str());
         }
+        if (at == std::string_view::npos) return;
+        if (text[at] == '\t') Child(r, "w:tab");
+        else if (text[at] == '\f') Child(r, "w:br").append_attribute("w:type") = "page";
+        else Child(r, "w:br");
+        start = at + 1;
     }
-    flush();
 }
 
 void Paragraph(pugi::xml_node parent, const DocumentData& document, const ParagraphData& paragraph)
@@ -579,12 +582,15 @@ bool Save(const DocumentData& document, const std::filesystem::path& path, Mode 
     }
     for (const Part& part : parts) {
         zip_source_t* source = zip_source_buffer(zip, part.content.data(), part.content.size(), 0);
-        if (!source || zip_file_add(zip, part.name.c_str(), source, ZIP_FL_ENC_UTF_8) < 0) {
+        const zip_int64_t index = source ? zip_file_add(zip, part.name.c_str(), source, ZIP_FL_ENC_UTF_8) : -1;
+        if (index < 0) {
             const std::string reason = ZipMessage(zip_get_error(zip));
             zip_source_free(source);
             zip_discard(zip);
             SaveFailed(path, reason);
         }
+        // The fastest level: the default one took half the build for a file a fifth smaller.
+        zip_set_file_compression(zip, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 1);
     }
     if (zip_close(zip) < 0) {
         const std::string reason = ZipMessage(zip_get_error(zip));

@@ -7,6 +7,7 @@ namespace ModPrint {
 
 cPrintOptions PrintOptions;
 std::shared_ptr<CPaginatrice> Printer;
+std::filesystem::path SavedDocument;
 
 namespace {
 frmPrint* g_wizard = nullptr;

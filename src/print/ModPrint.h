@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 
 class CPaginatrice;
@@ -21,6 +22,8 @@ struct cPrintOptions {
 extern cPrintOptions PrintOptions;
 // Made by the first page, used by the processing page; kept until the next print run.
 extern std::shared_ptr<CPaginatrice> Printer;
+// Where this print run saved its document; empty until it has.
+extern std::filesystem::path SavedDocument;
 
 // The wizard on screen, or null.
 frmPrint* OpenWizard();

@@ -7,6 +7,32 @@
 
 namespace word::TableAutoFit {
 
+namespace {
+
+// Widths for columns whose longest words do not all fit: the columns narrower
+// than a common width keep their longest word (a number never breaks, nor an
+// ordinary word beside a long address), and the rest share what is left alike.
+std::vector<double> KeepNarrowWords(const std::vector<double>& least, double available)
+{
+    std::vector<size_t> order(least.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return least[a] < least[b]; });
+    std::vector<double> widths(least.size());
+    double left = available;
+    for (size_t k = 0; k < order.size(); ++k) {
+        const double share = left / static_cast<double>(order.size() - k);
+        if (least[order[k]] > share) {
+            for (size_t rest = k; rest < order.size(); ++rest) widths[order[rest]] = share;
+            break;
+        }
+        widths[order[k]] = least[order[k]];
+        left -= least[order[k]];
+    }
+    return widths;
+}
+
+}  // namespace
+
 std::vector<double> FitToContents(const DocumentData& document, const TableData& table, double available)
 {
     const size_t columns = table.ColumnCount();
@@ -14,28 +40,25 @@ std::vector<double> FitToContents(const DocumentData& document, const TableData&
     // counts the border in the cell: a little room more per column.
     constexpr double Slack = 2.0;
     const double padding = table.leftPadding + table.rightPadding + Slack;
+    const StyleData& normal = *document.styles.front();
     std::vector<double> least(columns, padding), most(columns, padding);
     for (const auto& row : table.rows) {
         for (size_t c = 0; c < columns && c < row.size(); ++c) {
             const ParagraphData& cell = row[c];
             const StyleData& style = document.StyleOf(cell);
-            const StyleData& normal = *document.styles.front();
             const double size = style.font.size.value_or(normal.font.size.value_or(10));
             const bool bold = style.font.bold.value_or(normal.font.bold.value_or(false));
-            most[c] = std::max(most[c], TextMetrics::Width(cell.text, size, bold) + padding);
-            least[c] = std::max(least[c], TextMetrics::LongestWord(cell.text, size, bold) + padding);
+            const TextMetrics::Extent extent = TextMetrics::Measure(cell.text, size, bold);
+            most[c] = std::max(most[c], extent.width + padding);
+            least[c] = std::max(least[c], extent.longestWord + padding);
         }
     }
     const double sumMost = std::accumulate(most.begin(), most.end(), 0.0);
     if (sumMost <= available) return most;
     const double sumLeast = std::accumulate(least.begin(), least.end(), 0.0);
-    std::vector<double> widths(columns);
-    if (sumLeast >= available) {
-        // Not even the longest words fit: squeeze them alike.
-        for (size_t c = 0; c < columns; ++c) widths[c] = least[c] * available / sumLeast;
-        return widths;
-    }
+    if (sumLeast >= available) return KeepNarrowWords(least, available);
     const double share = (available - sumLeast) / (sumMost - sumLeast);
+    std::vector<double> widths(columns);
     for (size_t c = 0; c < columns; ++c) widths[c] = least[c] + (most[c] - least[c]) * share;
     return widths;
 }

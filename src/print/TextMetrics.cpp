@@ -38,21 +38,16 @@ double Scale(double size, bool bold) { return size / 1000.0 * (bold ? BoldFactor
 
 }  // namespace
 
-double Width(std::string_view utf8, double size, bool bold)
+Extent Measure(std::string_view utf8, double size, bool bold)
 {
-    double total = 0;
-    ForEachChar(utf8, [&](uint16_t w, bool) { total += w; });
-    return total * Scale(size, bold);
-}
-
-double LongestWord(std::string_view utf8, double size, bool bold)
-{
-    double longest = 0, word = 0;
+    double total = 0, longest = 0, word = 0;
     ForEachChar(utf8, [&](uint16_t w, bool blank) {
+        total += w;
         word = blank ? 0 : word + w;
         longest = std::max(longest, word);
     });
-    return longest * Scale(size, bold);
+    const double scale = Scale(size, bold);
+    return {total * scale, longest * scale};
 }
 
 }  // namespace word::TextMetrics

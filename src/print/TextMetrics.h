@@ -6,7 +6,11 @@
 // for laying out tables without a font engine.
 namespace word::TextMetrics {
 
-double Width(std::string_view utf8, double size, bool bold);
-double LongestWord(std::string_view utf8, double size, bool bold);
+struct Extent {
+    double width = 0;        // the whole text on one line
+    double longestWord = 0;  // the widest stretch between blanks
+};
+
+Extent Measure(std::string_view utf8, double size, bool bold);
 
 }  // namespace word::TextMetrics

@@ -1,6 +1,7 @@
 #include "frmPrint.h"
 
 #include "DesktopOpener.h"
+#include "DocumentsFolder.h"
 #include "IStep.h"
 #include "ModPrint.h"
 #include "ucsConferma.h"
@@ -11,12 +12,15 @@
 #include "ucsOpzioni1.h"
 #include "ucsStartup.h"
 
+#include "QtText.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QStackedLayout>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -63,8 +67,14 @@ frmPrint::frmPrint(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Stampa quesiti"));
     BuildControls();
 
+    // The program's own opener and documents folder, unless a test has put its own in.
+    if (!word::DocumentOpener::Default()) word::DocumentOpener::SetDefault(std::make_shared<DesktopOpener>());
+    if (DocumentsFolder::Get().empty())
+        DocumentsFolder::Set(QtText::ToPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
+
     ModPrint::RegisterWizard(this);
     ModPrint::PrintOptions = {};
+    ModPrint::SavedDocument.clear();
     AddStep(new ucsStartup(picContainer));
     AddStep(new ucsIntro(picContainer));
     AddStep(new ucsFormato(picContainer));
@@ -79,8 +89,6 @@ frmPrint::~frmPrint() { ModPrint::UnregisterWizard(this); }
 
 void frmPrint::ShowModal(QWidget* parent)
 {
-    // The program's own opener, unless a test has put one in.
-    if (!word::DocumentOpener::Default()) word::DocumentOpener::SetDefault(std::make_shared<DesktopOpener>());
     frmPrint window(parent);
     window.exec();
 }

@@ -61,6 +61,9 @@ void ucsElab::Starter()
         } catch (const PrintError& error) {
             Prompts::Tell(error.Message());
         }
+        // Saved, whether or not anything could open it: the last page names it.
+        const auto& app = printer.WordApp();
+        if (app && app->Documents().Count() > 0) ModPrint::SavedDocument = app->Documents()(1).FullName();
     }
     ModPrint::EnableButtons(false, false, true);
     DisconnectPrinter();

@@ -1,5 +1,11 @@
 #include "ucsFine.h"
 
+#include "DocumentOpener.h"
+#include "ModPrint.h"
+
+#include "Prompts.h"
+#include "QtText.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -17,16 +23,50 @@ ucsFine::ucsFine(QWidget* parent) : QWidget(parent)
     lbUscita->setObjectName("lbUscita");
     lbUscita->setWordWrap(true);
 
+    // Where the document is, with a way to it: the user may have no word
+    // processor, or may not find the one that opened.
+    m_saved = new QWidget(this);
+    auto* lbSalvato = new QLabel(QStringLiteral("Il documento è stato salvato in:"), m_saved);
+    lbPercorso = new QLabel(m_saved);
+    lbPercorso->setObjectName("lbPercorso");
+    lbPercorso->setWordWrap(true);
+    lbPercorso->setTextFormat(Qt::PlainText);
+    lbPercorso->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* cmdCartella = new QPushButton(QStringLiteral("Apri la &cartella"), m_saved);
+    cmdCartella->setObjectName("cmdCartella");
+    cmdCartella->setAutoDefault(false);
+    cmdCartella->setMinimumWidth(cmdCartella->sizeHint().width() + 24);
+    connect(cmdCartella, &QPushButton::clicked, this, &ucsFine::OpenFolder);
+    auto* savedLayout = new QVBoxLayout(m_saved);
+    savedLayout->setContentsMargins(0, 0, 0, 0);
+    savedLayout->addWidget(lbSalvato);
+    savedLayout->addWidget(lbPercorso);
+    savedLayout->addWidget(cmdCartella, 0, Qt::AlignLeft);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(16);
     layout->addWidget(lbConclusa);
+    layout->addWidget(m_saved);
     layout->addWidget(lbUscita);
     layout->addStretch(1);
 }
 
 void ucsFine::Enter()
 {
+    m_saved->setVisible(!ModPrint::SavedDocument.empty());
+    lbPercorso->setText(QtText::FromPath(ModPrint::SavedDocument));
     // The one call on the wizard window: Fine takes the keyboard focus.
     if (auto* fine = window()->findChild<QPushButton*>(QStringLiteral("cmdWalk1"))) fine->setFocus();
+}
+
+void ucsFine::OpenFolder()
+{
+    const auto folder = ModPrint::SavedDocument.parent_path();
+    const auto opener = word::DocumentOpener::Default();
+    if (!opener || !opener->Open(folder))
+        Prompts::Tell(QStringLiteral("Attenzione!"),
+                      QStringLiteral("Impossibile aprire la cartella \"") + QtText::FromPath(folder) +
+                          QStringLiteral("\": nessuna applicazione del sistema la può mostrare."),
+                      MessageIcon::Exclamation);
 }

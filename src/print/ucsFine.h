@@ -4,7 +4,11 @@
 
 #include <QWidget>
 
-// Page 7: the end. Next reads "&Fine" and closes the wizard.
+class QLabel;
+class QPushButton;
+
+// Page 7: the end. Next reads "&Fine" and closes the wizard. When the document
+// was saved, the page says where and offers to open its folder.
 class ucsFine : public QWidget, public IStep {
     Q_OBJECT
 
@@ -17,4 +21,10 @@ public:
     void Enter() override;
     void Initialize() override {}
     bool Validate() override { return true; }
+
+private:
+    void OpenFolder();
+
+    QWidget* m_saved = nullptr;
+    QLabel* lbPercorso = nullptr;
 };

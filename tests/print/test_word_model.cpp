@@ -2,12 +2,13 @@
 // the end, text turned into tables, selections, and the errors of misuse.
 
 #include "Application.h"
-#include "DocumentsFolder.h"
 #include "PrintError.h"
+#include "TableAutoFit.h"
+#include "TextMetrics.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <numeric>
 
 namespace {
 
@@ -154,16 +155,36 @@ TEST(WordModel, OrientationSwapsThePage)
     EXPECT_NEAR(page.Data().pageWidth, app.CentimetersToPoints(21), 1e-9);
 }
 
-TEST(WordModel, DocumentsFolderFollowsTheEnvironment)
+// Five answers beside a question holding a long address, or answers whose words
+// cannot all fit: the numbers never break, the narrower columns keep their
+// longest word, and the widest give way.
+TEST(WordModel, FittingToContentsKeepsNumbersAndOrdinaryWordsWhole)
 {
-    const char* old = std::getenv("XDG_DOCUMENTS_DIR");
-    const std::string saved = old ? old : "";
-    setenv("XDG_DOCUMENTS_DIR", "/tmp/documenti-di-prova", 1);
-    EXPECT_EQ(DocumentsFolder::Get(), "/tmp/documenti-di-prova");
-    unsetenv("XDG_DOCUMENTS_DIR");
-    EXPECT_EQ(DocumentsFolder::Get().filename(), "Documents");
-    DocumentsFolder::Set("/tmp/altrove");
-    EXPECT_EQ(DocumentsFolder::Get(), "/tmp/altrove");
-    DocumentsFolder::Set({});
-    if (old) setenv("XDG_DOCUMENTS_DIR", saved.c_str(), 1);
+    ApplicationState state;
+    DocumentData doc(&state);
+    const double available = CmToPoints(19), padding = 2 * 3.4;
+    const std::string address = "https://www.comune.roccalvento.it/amministrazione-trasparente/bandi-di-concorso";
+    for (const std::string answer : {"amministrazione", "costituzionalmente-amministrativamente-parlando"}) {
+        TableData table;
+        table.leftPadding = table.rightPadding = padding / 2;
+        const auto addRow = [&](std::vector<std::string> texts) {
+            auto& cells = table.rows.emplace_back(texts.size());
+            for (size_t c = 0; c < texts.size(); ++c) cells[c].text = texts[c];
+        };
+        addRow({"N.", "Domanda", "A", "B", "C", "D", "E"});
+        for (int i = 1; i <= 10; ++i)
+            addRow({std::to_string(i), "Testo " + address, answer, answer, answer, answer, answer});
+        table.columnWidths.assign(7, 0);
+        const auto widths = TableAutoFit::FitToContents(doc, table, available);
+        const auto least = [&](const std::string& text) {
+            return TextMetrics::Measure(text, 10, false).longestWord + padding;
+        };
+
+        EXPECT_NEAR(std::accumulate(widths.begin(), widths.end(), 0.0), available, 1e-6) << answer;
+        EXPECT_GE(widths[0], least("10")) << answer;
+        // The answers keep their word when the page allows it, else they share alike with the question.
+        const double answerWidth = std::min(least(answer), (available - widths[0]) / 6);
+        for (size_t c = 2; c < 7; ++c) EXPECT_GE(widths[c], answerWidth) << answer << " " << c;
+        EXPECT_GE(widths[1], answerWidth - 1e-6) << answer;
+    }
 }

@@ -1,11 +1,13 @@
 // The print wizard offscreen, with scripted prompts and an opener that records
 // the finished document: the page sequence and its buttons, the large-list
 // warning, the options page, the close box during the build, the two build
-// errors and a load failure.
+// errors, a load failure, the desktop's documents folder, and the desktop's
+// opener telling whether the document opened.
 
 #include "PrintTestSupport.h"
 #include "ScriptedPrompts.h"
 
+#include "DesktopOpener.h"
 #include "DocumentsFolder.h"
 #include "IStep.h"
 #include "ModPrint.h"
@@ -20,8 +22,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
+#include <optional>
 
 using namespace printtest;
 
@@ -39,6 +43,25 @@ public:
     bool succeed = true;
     std::vector<fs::path> opened;
     std::function<void()> during;
+};
+
+// An environment variable set for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::string& value) : m_name(name)
+    {
+        if (const char* old = std::getenv(name)) m_old = old;
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv()
+    {
+        if (m_old) setenv(m_name, m_old->c_str(), 1);
+        else unsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    std::optional<std::string> m_old;
 };
 
 class PrintWizard : public ::testing::Test {
@@ -98,6 +121,18 @@ protected:
         EXPECT_TRUE(WaitForStep(w, 2));
         Click(w, "cmdWalk1");
         EXPECT_EQ(w->CurrentStep(), 3);
+        return w;
+    }
+
+    // A list of two questions printed through every page, up to the last.
+    frmPrint* RunToTheEnd()
+    {
+        frmPrint* w = OpenAtFormat("1;2;");
+        Click(w, "picFormat0");
+        for (int page = 3; page <= 5; ++page) Click(w, "cmdWalk1");
+        EXPECT_TRUE(WaitForStep(w, 7));
+        EXPECT_EQ(Buttons(w), "-+-");
+        EXPECT_EQ(Child<QPushButton>(w, "cmdWalk1")->text(), "&Fine");
         return w;
     }
 
@@ -197,6 +232,13 @@ TEST_F(PrintWizard, WalksThroughThePagesAndSavesTheDocument)
     // Topic and number shown, difficulty never.
     EXPECT_NE(body.find("(Logica e cultura generale, n.201)"), std::string::npos) << body.substr(0, 2000);
 
+    // The last page names the document and opens its folder.
+    EXPECT_TRUE(Child(w, "lbPercorso")->isVisible());
+    EXPECT_EQ(Child<QLabel>(w, "lbPercorso")->text(), QString::fromStdString(docx.string()));
+    Click(w, "cmdCartella");
+    ASSERT_EQ(opener->opened.size(), 2u);
+    EXPECT_EQ(opener->opened[1], temp / "Documenti");
+
     Click(w, "cmdWalk1");
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(w->ExitRequested());
@@ -258,18 +300,9 @@ TEST_F(PrintWizard, DifficultyIsNeverOfferedWhateverWasStored)
 
 TEST_F(PrintWizard, BuildErrorsAreReportedAndTheWizardEndsAsUsual)
 {
-    const auto runToTheEnd = [&] {
-        frmPrint* w = OpenAtFormat("1;2;");
-        Click(w, "picFormat0");
-        for (int page = 3; page <= 5; ++page) Click(w, "cmdWalk1");
-        EXPECT_TRUE(WaitForStep(w, 7));
-        EXPECT_EQ(Buttons(w), "-+-");
-        EXPECT_EQ(Child<QPushButton>(w, "cmdWalk1")->text(), "&Fine");
-    };
-
     // Saved, but nothing could open it: the user learns where it is.
     opener->succeed = false;
-    runToTheEnd();
+    frmPrint* w = RunToTheEnd();
     ASSERT_EQ(prompts.messages.size(), 1u);
     ASSERT_EQ(opener->opened.size(), 1u);
     EXPECT_EQ(prompts.messages[0].title, "Attenzione!");
@@ -281,17 +314,55 @@ TEST_F(PrintWizard, BuildErrorsAreReportedAndTheWizardEndsAsUsual)
               "(97/2000/XP/2003 o una versione successiva).\r\n\r\nIl documento è stato comunque salvato in:\r\n" +
                   QString::fromStdString(opener->opened[0].string()));
     EXPECT_TRUE(fs::exists(opener->opened[0]));
+    EXPECT_EQ(Child<QLabel>(w, "lbPercorso")->text(), QString::fromStdString(opener->opened[0].string()));
+    // Nor can its folder be shown.
+    Click(w, "cmdCartella");
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[1].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(prompts.messages[1].text.startsWith("Impossibile aprire la cartella"))
+        << prompts.messages[1].text.toStdString();
 
-    // Any other failure: its number and description.
+    // Any other failure: its number and description, and no document to name.
     WriteBytes(temp / "file", "a file where the folder should be");
     DocumentsFolder::Set(temp / "file" / "Documenti");
-    runToTheEnd();
-    ASSERT_EQ(prompts.messages.size(), 2u);
-    EXPECT_EQ(prompts.messages[1].icon, MessageIcon::Critical);
-    EXPECT_TRUE(prompts.messages[1].text.startsWith(
+    w = RunToTheEnd();
+    ASSERT_EQ(prompts.messages.size(), 3u);
+    EXPECT_EQ(prompts.messages[2].icon, MessageIcon::Critical);
+    EXPECT_TRUE(prompts.messages[2].text.startsWith(
         "Errore inaspettato in fase di creazione del documento: 75 - Impossibile creare la cartella"))
-        << prompts.messages[1].text.toStdString();
-    EXPECT_EQ(opener->opened.size(), 1u);
+        << prompts.messages[2].text.toStdString();
+    EXPECT_EQ(opener->opened.size(), 2u);
+    EXPECT_FALSE(Child(w, "lbPercorso")->isVisible());
+}
+
+TEST_F(PrintWizard, SavesInTheDesktopsDocumentsFolder)
+{
+    // An Italian desktop names its documents folder in user-dirs.dirs; it is made when missing.
+    fs::create_directories(temp / "config");
+    WriteBytes(temp / "config" / "user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Documenti utente\"\n");
+    ScopedEnv home("HOME", temp.path().string());
+    ScopedEnv config("XDG_CONFIG_HOME", (temp / "config").string());
+    DocumentsFolder::Set({});
+    RunToTheEnd();
+    ASSERT_EQ(opener->opened.size(), 1u);
+    EXPECT_EQ(opener->opened[0].parent_path(), temp / "Documenti utente");
+    EXPECT_TRUE(fs::exists(opener->opened[0]));
+}
+
+// The desktop's opener ends with a failure when no application takes the file.
+TEST(DesktopOpenerTest, TellsWhetherTheOpenerFoundAnApplication)
+{
+    TempDir temp;
+    WriteBytes(temp / "Documento.docx", "PK");
+    fs::create_directories(temp / "bin");
+    ScopedEnv path("PATH", (temp / "bin").string() + ":" + std::getenv("PATH"));
+    for (const int status : {0, 3}) {
+        WriteBytes(temp / "bin" / "xdg-open", "#!/bin/sh\necho \"$1\" > \"$(dirname \"$0\")/asked\"\nexit " +
+                                                  std::to_string(status) + "\n");
+        fs::permissions(temp / "bin" / "xdg-open", fs::perms::owner_all);
+        EXPECT_EQ(DesktopOpener().Open(temp / "Documento.docx"), status == 0) << status;
+        EXPECT_EQ(ReadBytes(temp / "bin" / "asked"), (temp / "Documento.docx").string() + "\n");
+    }
 }
 
 TEST_F(PrintWizard, LoadFailureIsReportedAndClosesTheWizard)
