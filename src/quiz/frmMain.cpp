@@ -4,6 +4,7 @@
 #include "frmImmagineDyn.h"
 #include "frmMessage.h"
 
+#include "InterruptedTest.h"
 #include "ModGlobal.h"
 #include "ModWindows.h"
 #include "Prompts.h"
@@ -24,6 +25,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <utility>
 
 using namespace ModGlobal;
 
@@ -109,7 +111,9 @@ void frmMain::StartTest()
     // Five answers leave each box a little lower.
     if (m_session->BankAnswers() >= 5) m_firstBoxHeight -= 60;
     ApplyTheme();
-    m_session->StartTest(TimeLimitHours, TimeLimitMinutes, ResumeIndex, ResumeCorrect);
+    m_session->KeepProgressIn(InterruptedTest::Path());
+    m_session->StartTest(TimeLimitHours, TimeLimitMinutes, ResumeIndex, ResumeCorrect,
+                         std::exchange(ResumeShowsNext, false));
     if (m_closing) return;
     m_timeShown = m_session->CountdownRunning();
     lbHdrTempo->setVisible(m_timeShown);
@@ -193,6 +197,11 @@ void frmMain::ShowTimeExpired()
 {
     Prompts::Tell(QStringLiteral("Attenzione!"), QStringLiteral("\r\n!!! TEMPO SCADUTO !!!\r\n \r\n"),
                   MessageIcon::Critical);
+}
+
+void frmMain::ShowWarning(const std::string& text)
+{
+    Prompts::Tell(QStringLiteral("Attenzione!"), QtText::FromUtf8(text), MessageIcon::Exclamation);
 }
 
 void frmMain::FinishTest(const std::string& scoreText)

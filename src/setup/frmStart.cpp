@@ -1,5 +1,6 @@
 #include "frmStart.h"
 
+#include "InterruptedTest.h"
 #include "ModFunzioni.h"
 #include "SessionLoader.h"
 #include "StartRules.h"
@@ -143,6 +144,8 @@ void frmStart::BuildControls()
                       QStringLiteral("Inizia nuovo test"));
     cmdStampa = Named(new QPushButton(QStringLiteral("Stampa nuovo test"), this), "cmdStampa");
     cmdCarica = Named(new QPushButton(QStringLiteral("Carica un test in sospeso"), this), "cmdCarica");
+    cmdRiprendi = Named(new QPushButton(QStringLiteral("Riprendi il test interrotto"), this), "cmdRiprendi");
+    cmdRiprendi->setVisible(false);
     cmdStatistiche = Named(new QPushButton(QStringLiteral("Visualizza statistiche"), this), "cmdStatistiche");
     cmdEsci = Named(new QPushButton(QStringLiteral("Esci"), this), "cmdEsci");
     cmdStampa->setVisible(false);
@@ -155,6 +158,7 @@ void frmStart::BuildControls()
     connect(cmdInizia, &QPushButton::clicked, this, [this] { BeginTest(false); });
     connect(cmdStampa, &QPushButton::clicked, this, [this] { BeginTest(true); });
     connect(cmdCarica, &QPushButton::clicked, this, &frmStart::LoadSession);
+    connect(cmdRiprendi, &QPushButton::clicked, this, &frmStart::ResumeInterrupted);
     connect(cmdStatistiche, &QPushButton::clicked, this, &frmStart::OpenStatistics);
     connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
     connect(optArea[0], &QRadioButton::clicked, this, [this] { SelectArea(0); });
@@ -284,7 +288,7 @@ void frmStart::BuildLayout()
     cmdInizia->setFont(startFont);
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(8);
-    for (QPushButton* b : {cmdInizia, cmdStampa, cmdCarica, cmdStatistiche}) {
+    for (QPushButton* b : {cmdInizia, cmdStampa, cmdCarica, cmdRiprendi, cmdStatistiche}) {
         b->setMinimumHeight(fontMetrics().height() * 2 + 6);
         buttons->addWidget(b);
     }
@@ -315,7 +319,8 @@ void frmStart::BuildLayout()
     setTabOrder(cbTema, cmdInizia);
     setTabOrder(cmdInizia, cmdStampa);
     setTabOrder(cmdStampa, cmdCarica);
-    setTabOrder(cmdCarica, cmdStatistiche);
+    setTabOrder(cmdCarica, cmdRiprendi);
+    setTabOrder(cmdRiprendi, cmdStatistiche);
     setTabOrder(cmdStatistiche, cmdEsci);
 }
 
@@ -347,6 +352,8 @@ void frmStart::FirstActivation()
     ckLowerCase->setVisible(false);
     LoadSettings();
     cmdStampa->setVisible(true);
+    // The bank is chosen by now: its interrupted test, if any, can be offered.
+    cmdRiprendi->setVisible(InterruptedTest::Resumable());
 }
 
 void frmStart::closeEvent(QCloseEvent* event)
@@ -561,20 +568,33 @@ void frmStart::LoadSession()
     const QString file = Prompts::OpenFile(QStringLiteral("Selezionare la sessione da caricare"),
                                            Prompts::SessionFileFilter());
     if (file.isEmpty()) return;
+    OpenSession(QtText::ToPath(file), false);
+}
+
+void frmStart::ResumeInterrupted() { OpenSession(InterruptedTest::Path(), true); }
+
+void frmStart::OpenSession(const std::filesystem::path& path, bool interrupted)
+{
     SessionLoadResult result;
     {
         cMousePointer pointer;
         pointer.SetWait();
         try {
-            result = SessionLoader::Load(QtText::ToPath(file));
+            result = SessionLoader::Load(path);
         } catch (const std::exception& e) {
             result = {SessionLoadResult::Status::Failed, e.what()};
         }
     }
     if (!result.ok()) {
         Prompts::Tell(result.Message());
+        if (interrupted) {
+            // None of its questions is left in the bank: it can never be resumed.
+            if (result.status == SessionLoadResult::Status::Empty) InterruptedTest::Remove();
+            cmdRiprendi->setVisible(InterruptedTest::Resumable());
+        }
         return;
     }
+    ResumeShowsNext = interrupted;
     SelectTheme();
     m_sessionLoaded = true;
     if (RecordStore && !RecordStore->Initialized()) Prompts::Tell(ModFunzioni::StatisticsUnavailableMessage());

@@ -53,6 +53,8 @@ private:
     void ApplyTimeBox();
     void BeginTest(bool forPrint);
     void LoadSession();
+    void ResumeInterrupted();
+    void OpenSession(const std::filesystem::path& path, bool interrupted);
     void OpenStatistics();
     void LaunchPrint(const std::filesystem::path& path);
     void RestartStart();
@@ -85,6 +87,7 @@ private:
     QPushButton* cmdInizia = nullptr;
     QPushButton* cmdStampa = nullptr;
     QPushButton* cmdCarica = nullptr;
+    QPushButton* cmdRiprendi = nullptr;
     QPushButton* cmdStatistiche = nullptr;
     QPushButton* cmdEsci = nullptr;
     QTimer* timRestarter = nullptr;

@@ -12,10 +12,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QProcess>
 #include <QPushButton>
 
 #include <algorithm>
 #include <cstring>
+#include <csignal>
 #include <map>
 
 namespace {
@@ -232,4 +234,67 @@ TEST_F(QuizScreenTest, SavedTestResumesAtTheSameQuestionWithTheSameAnswers)
     EXPECT_EQ(quiz->Session().Current()->Codice, onScreen);
     EXPECT_EQ(ModGlobal::TestSet->RisposteDate(), answers);
     EXPECT_EQ(quiz->Session().CorrectCount(), 2);
+}
+
+// Run by the test below as a separate process: takes a test half-way and is killed.
+TEST_F(QuizScreenTest, KilledMidTest)
+{
+    const QString folder = qEnvironmentVariable("TQ_KILLED_PROGRAM_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "run as a child of InterruptedTestIsResumedAfterTheProgramIsKilled";
+    fs::remove_all(Root());
+    ProgramFolder::Set(folder.toStdString());
+    // Killed while the third result window is open.
+    int results = 0;
+    closer.onDialog = [&](QDialog*) {
+        if (++results == 3) std::raise(SIGKILL);
+    };
+    QPointer<frmMain> quiz = OpenQuiz(-1, "default", false);
+    QTest::keyClick(quiz, Qt::Key_B);   // 1 right
+    QTest::keyClick(quiz, Qt::Key_A);   // 2 wrong
+    QTest::keyClick(quiz, Qt::Key_F3);  // 3 deferred
+    QTest::keyClick(quiz, Qt::Key_A);   // 101 right
+    FAIL() << "not killed";
+}
+
+TEST_F(QuizScreenTest, InterruptedTestIsResumedAfterTheProgramIsKilled)
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TQ_KILLED_PROGRAM_DIR", QString::fromStdString(ProgramDir().string()));
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=QuizScreenTest.KilledMidTest"});
+    ASSERT_TRUE(child.waitForFinished(120000));
+    ASSERT_EQ(child.exitStatus(), QProcess::CrashExit) << child.readAllStandardOutput().toStdString();
+
+    // Started again: the start screen offers the test, which goes on where it was.
+    ModWindows::ShowStartScreen = [] { frmStart::ShowNew(); };
+    ModWindows::ShowQuizScreen = [] { frmMain::ShowNew(); };
+    ASSERT_TRUE(SubMain());
+    ASSERT_EQ(StartWindows().size(), 1u);
+    auto* resume = Child<QPushButton>(StartWindows().front(), "cmdRiprendi");
+    EXPECT_TRUE(resume->isVisible());
+    EXPECT_EQ(resume->text(), "Riprendi il test interrotto");
+    QTest::mouseClick(resume, Qt::LeftButton);
+    QPointer<frmMain> quiz = QuizWindow();
+    ASSERT_TRUE(quiz);
+    EXPECT_EQ(quiz->Session().Current()->Codice, 6);  // 102, after 101
+    EXPECT_EQ(ModGlobal::TestSet->RisposteDate(), "21010000000");
+    EXPECT_EQ(Text(quiz, "lbContaRisposte"), "Risposte esatte: 2 su 4  (50%)");
+    cRecordBase store;
+    ASSERT_TRUE(store.OpenExisting(RecordPath()));
+    for (const auto& [codice, views] : std::map<int32_t, int32_t>{{1, 1}, {3, 1}, {5, 1}, {6, 1}, {7, 0}})
+        EXPECT_EQ(store.ReadRecord(codice).nVisualizzate, views) << "code " << codice;
+
+    // To the end: the deferred question comes back, and the file is gone.
+    for (int guard = 0; quiz && quiz->isVisible() && guard < 20; ++guard)
+        QTest::keyClick(quiz, static_cast<char>('A' + quiz->Session().Current()->RispostaCorretta - 1));
+    DeleteClosed();
+    EXPECT_FALSE(quiz);
+    const auto scores = MessagesTitled("Tessarondequiz");
+    ASSERT_EQ(scores.size(), 1u);
+    EXPECT_TRUE(scores[0].text.endsWith("indovinati 10 quesiti, pari al 90% delle 11 domande totali."))
+        << scores[0].text.toStdString();
+    EXPECT_FALSE(fs::exists(ProgramDir() / "rcv14.dat.interrotto.test"));
+    ASSERT_EQ(StartWindows().size(), 1u);
+    EXPECT_TRUE(Child<QPushButton>(StartWindows().front(), "cmdRiprendi")->isHidden());
 }

@@ -59,6 +59,7 @@ TEST_F(StartScreenTest, FirstRunShowsTheBuiltInChoicesAndDefaults)
     EXPECT_FALSE(Child<QCheckBox>(w, "ckDontMixAnswers")->isChecked());
     EXPECT_TRUE(Child<QCheckBox>(w, "ckRecordBad")->isChecked());
     EXPECT_FALSE(Child<QCheckBox>(w, "ckLowerCase")->isVisible());
+    EXPECT_FALSE(Child<QPushButton>(w, "cmdRiprendi")->isVisible());
     EXPECT_FALSE(Child<QLineEdit>(w, "txtNumeroIniziale")->isVisible());
     EXPECT_FALSE(Child<QRadioButton>(w, "optArea0")->isVisible());
     EXPECT_TRUE(Child<QPushButton>(w, "cmdStampa")->isVisible());
@@ -405,6 +406,21 @@ TEST_F(StartScreenTest, RefusedOrCancelledLoadsLeaveTheStartWindowOpen)
     EXPECT_FALSE(handedOver);
     EXPECT_FALSE(w->SessionLoaded());
     EXPECT_EQ(StartWindows().size(), 1u);
+
+    // An interrupted test none of whose questions is left in the bank: told once, then no longer offered.
+    w->close();
+    const fs::path interrupted = ProgramDir() / "rcv14.dat.interrotto.test";
+    std::ofstream(interrupted, std::ios::binary)
+        << "tessarondequiz RCV SaveFile\r\nx|0|rcv14.dat|0|0|True|True|0|0|1\r\n1\r\n999;\r\n0\r\n1\r\n";
+    w = Open();
+    auto* resume = Child<QPushButton>(w, "cmdRiprendi");
+    ASSERT_TRUE(resume->isVisible());
+    Click(w, "cmdRiprendi");
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[1].text, "Nessun quesito trovato per i filtri impostati!");
+    EXPECT_FALSE(resume->isVisible());
+    EXPECT_FALSE(fs::exists(interrupted));
+    EXPECT_FALSE(handedOver);
 }
 
 TEST_F(StartScreenTest, MissingStatisticsFileIsToldOnceAndTheTestGoesOn)
