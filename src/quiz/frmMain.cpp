@@ -3,7 +3,9 @@
 #include "frmBrano.h"
 #include "frmImmagineDyn.h"
 #include "frmMessage.h"
+#include "frmRevisione.h"
 
+#include "AppSettings.h"
 #include "InterruptedTest.h"
 #include "ModGlobal.h"
 #include "ModWindows.h"
@@ -11,6 +13,8 @@
 #include "QtText.h"
 #include "TestSettings.h"
 #include "Twips.h"
+
+#include "TextConvert.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -207,6 +211,11 @@ void frmMain::ShowWarning(const std::string& text)
 void frmMain::FinishTest(const std::string& scoreText)
 {
     Prompts::Tell(kTitle, QtText::FromUtf8(scoreText), MessageIcon::Exclamation);
+    const QString wanted = AppSettings().Get(AppSettings::Key::Revisione);
+    if (TextConvert::ToBool(wanted.toStdString()).value_or(true)) {
+        frmRevisione review(*m_session->Questions(), this);
+        review.exec();
+    }
     close();
 }
 

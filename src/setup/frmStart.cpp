@@ -135,6 +135,8 @@ void frmStart::BuildControls()
     ckRecordBad = Named(new QCheckBox(QStringLiteral("Registra le risposte errate"), this), "ckRecordBad");
     ckLowerCase =
         Named(new QCheckBox(QStringLiteral("Visualizza domande in lettere tutte minuscole"), this), "ckLowerCase");
+    ckRevisione =
+        Named(new QCheckBox(QStringLiteral("Mostra la revisione al termine del test"), this), "ckRevisione");
 
     Label15 = MakeLabel(this, "Label15", QStringLiteral("Combinazione colori: "));
     cbTema = Named(new QComboBox(this), "cbTema", QStringLiteral("Combinazione colori"));
@@ -279,6 +281,7 @@ void frmStart::BuildLayout()
     options->addWidget(ckDontMixAnswers, row++, 0, 1, 2);
     options->addWidget(ckRecordBad, row++, 0, 1, 2);
     options->addWidget(ckLowerCase, row++, 0, 1, 2);
+    options->addWidget(ckRevisione, row++, 0, 1, 2);
     options->addWidget(Label15, row, 0);
     options->addWidget(cbTema, row++, 1);
     options->setColumnStretch(1, 1);
@@ -315,7 +318,8 @@ void frmStart::BuildLayout()
     setTabOrder(txtOre, txtMin);
     setTabOrder(txtMin, ckDontMixAnswers);
     setTabOrder(ckDontMixAnswers, ckRecordBad);
-    setTabOrder(ckRecordBad, cbTema);
+    setTabOrder(ckRecordBad, ckRevisione);
+    setTabOrder(ckRevisione, cbTema);
     setTabOrder(cbTema, cmdInizia);
     setTabOrder(cmdInizia, cmdStampa);
     setTabOrder(cmdStampa, cmdCarica);
@@ -414,6 +418,7 @@ void frmStart::LoadSettings()
     ckDontMixAnswers->setChecked(StartRules::StoredFlag(settings.Get(Key::DontMixAnswers), false));
     ckRecordBad->setChecked(StartRules::StoredFlag(settings.Get(Key::RecordErrors), true));
     ckLowerCase->setChecked(StartRules::StoredFlag(settings.Get(Key::LowerCase), false));
+    ckRevisione->setChecked(StartRules::StoredFlag(settings.Get(Key::Revisione), true));
 
     ApplyOrderOptions();
 }
@@ -435,6 +440,7 @@ void frmStart::SaveSettings()
     settings.Set(Key::DontMixAnswers, QString::fromLatin1(TextConvert::FromBool(ckDontMixAnswers->isChecked())));
     settings.Set(Key::RecordErrors, QString::fromLatin1(TextConvert::FromBool(ckRecordBad->isChecked())));
     settings.Set(Key::LowerCase, QString::fromLatin1(TextConvert::FromBool(ckLowerCase->isChecked())));
+    settings.Set(Key::Revisione, QString::fromLatin1(TextConvert::FromBool(ckRevisione->isChecked())));
     settings.Sync();
 }
 

@@ -82,6 +82,7 @@ private:
     QCheckBox* ckDontMixAnswers = nullptr;
     QCheckBox* ckRecordBad = nullptr;
     QCheckBox* ckLowerCase = nullptr;
+    QCheckBox* ckRevisione = nullptr;
     QLabel* Label15 = nullptr;
     QComboBox* cbTema = nullptr;
     QPushButton* cmdInizia = nullptr;

@@ -5,15 +5,20 @@
 #include "SubMain.h"
 #include "Twips.h"
 #include "frmMessage.h"
+#include "frmRevisione.h"
 #include "frmStart.h"
 
 #include "cRecordSpec.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAbstractItemModelTester>
 #include <QKeyEvent>
 #include <QProcess>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QTextBrowser>
 
 #include <algorithm>
 #include <cstring>
@@ -66,6 +71,8 @@ TEST_F(QuizScreenTest, WholeTestFromStartScreenToScoreAndBack)
     frmStart* start = StartWindows().front();
     Child<QComboBox>(start, "cbOrdine")->setCurrentIndex(OrderGazzetta);
     Child<QCheckBox>(start, "ckDontMixAnswers")->setChecked(true);
+    // Without the review the test ends as it always did: score, then the start screen.
+    Child<QCheckBox>(start, "ckRevisione")->setChecked(false);
     prompts.answers = {PromptAnswer::Yes};  // less random: start anyway
     QTest::mouseClick(Child<QPushButton>(start, "cmdInizia"), Qt::LeftButton);
 
@@ -236,6 +243,55 @@ TEST_F(QuizScreenTest, SavedTestResumesAtTheSameQuestionWithTheSameAnswers)
     EXPECT_EQ(quiz->Session().CorrectCount(), 2);
 }
 
+TEST_F(QuizScreenTest, ReviewListsTheTestAndShowsTheSelectedQuestionInFull)
+{
+    OpenQuiz()->close();  // builds the whole bank, answers in file order
+    for (const auto& q : *set) q->RispostaData = q->Codice % 3 == 0 ? q->RispostaCorretta % 4 + 1 : q->RispostaCorretta;
+    fs::copy_file(Fixtures::Dir() / "sequenza.png", ProgramDir() / "sequenza.png");
+    frmRevisione review(*set);
+    review.setWindowModality(Qt::NonModal);  // looked at here, not closed by the closer
+    review.show();
+    EXPECT_EQ(review.windowTitle(), "Revisione del test");
+    auto* table = Child<QTableView>(&review, "lvRevisione");
+    auto* rows = table->model();
+    QAbstractItemModelTester tester(qobject_cast<QSortFilterProxyModel*>(rows)->sourceModel(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QStringList headers;
+    for (int c = 0; c < rows->columnCount(); ++c) headers << rows->headerData(c, Qt::Horizontal).toString();
+    EXPECT_EQ(headers, (QStringList{"N.", "Codice", "Risposta data", "Risposta corretta", "Esito"}));
+    ASSERT_EQ(rows->rowCount(), 12);
+    auto row = [&](int r) {
+        QStringList cells;
+        for (int c = 0; c < rows->columnCount(); ++c) cells << rows->index(r, c).data().toString();
+        return cells.join(' ');
+    };
+    EXPECT_EQ(row(2), "3 3 A D Errata");
+    auto* detail = Child<QTextBrowser>(&review, "txtDettaglio");
+    auto* image = Child<QPushButton>(&review, "cmdImmagine");
+    EXPECT_TRUE(detail->toPlainText().startsWith("Ordinamento degli enti locali\nChi rappresenta legalmente il Comune?"));
+    EXPECT_TRUE(detail->toPlainText().contains("Il Sindaco (risposta corretta)"));
+    EXPECT_TRUE(image->isHidden());
+
+    // Up and Down move between rows, wherever the focus is.
+    auto* onlyWrong = Child<QCheckBox>(&review, "ckSoloErrate");
+    for (int i = 0; i < 4; ++i) QTest::keyClick(onlyWrong, Qt::Key_Down);
+    EXPECT_EQ(table->currentIndex().row(), 4);
+    EXPECT_TRUE(detail->toPlainText().contains("Brano\nOve non sia diversamente stabilito"));
+    QTest::keyClick(onlyWrong, Qt::Key_Down);
+    EXPECT_TRUE(detail->toPlainText().contains("Spiegazione\nIn mancanza di designazione"));
+    EXPECT_TRUE(detail->toHtml().contains("#c00000")) << "the wrong answer given, in red";
+
+    onlyWrong->setChecked(true);
+    ASSERT_EQ(rows->rowCount(), 4);
+    for (int r = 0; r < 4; ++r) EXPECT_TRUE(row(r).endsWith("Errata")) << row(r).toStdString();
+    QTest::keyClick(onlyWrong, Qt::Key_Down);
+    QTest::keyClick(onlyWrong, Qt::Key_Down);
+    EXPECT_EQ(row(table->currentIndex().row()).left(6), "9 201 ");
+    ASSERT_FALSE(image->isHidden());
+    QTest::mouseClick(image, Qt::LeftButton);
+    EXPECT_EQ(closer.seen, std::vector<QString>{"frmImmagineDyn"});
+}
+
 // Run by the test below as a separate process: takes a test half-way and is killed.
 TEST_F(QuizScreenTest, KilledMidTest)
 {
@@ -285,7 +341,7 @@ TEST_F(QuizScreenTest, InterruptedTestIsResumedAfterTheProgramIsKilled)
     for (const auto& [codice, views] : std::map<int32_t, int32_t>{{1, 1}, {3, 1}, {5, 1}, {6, 1}, {7, 0}})
         EXPECT_EQ(store.ReadRecord(codice).nVisualizzate, views) << "code " << codice;
 
-    // To the end: the deferred question comes back, and the file is gone.
+    // To the end: the deferred question comes back, the review follows the score, the file is gone.
     for (int guard = 0; quiz && quiz->isVisible() && guard < 20; ++guard)
         QTest::keyClick(quiz, static_cast<char>('A' + quiz->Session().Current()->RispostaCorretta - 1));
     DeleteClosed();
@@ -294,6 +350,7 @@ TEST_F(QuizScreenTest, InterruptedTestIsResumedAfterTheProgramIsKilled)
     ASSERT_EQ(scores.size(), 1u);
     EXPECT_TRUE(scores[0].text.endsWith("indovinati 10 quesiti, pari al 90% delle 11 domande totali."))
         << scores[0].text.toStdString();
+    EXPECT_EQ(closer.seen.back(), "frmRevisione");
     EXPECT_FALSE(fs::exists(ProgramDir() / "rcv14.dat.interrotto.test"));
     ASSERT_EQ(StartWindows().size(), 1u);
     EXPECT_TRUE(Child<QPushButton>(StartWindows().front(), "cmdRiprendi")->isHidden());

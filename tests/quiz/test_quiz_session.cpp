@@ -1,6 +1,7 @@
 // The question cycle without widgets: a recording view stands in for the window.
 #include "QuizColours.h"
 #include "QuizSession.h"
+#include "ReviewRows.h"
 
 #include "Clock.h"
 #include "ModGlobal.h"
@@ -355,6 +356,26 @@ TEST_F(QuizSessionTest, TwoHoursCountDownAcrossTheHour)
     Make(1);
     Start(-1, 0, 0);
     EXPECT_FALSE(session->CountdownRunning());
+}
+
+TEST_F(QuizSessionTest, ReviewRowsInTestOrderWithLettersAndOutcome)
+{
+    Make(4);
+    set->Item(1)->RispostaData = 2;
+    set->Item(2)->RispostaData = 5;
+    set->Item(3)->RispostaData = 9;  // a damaged session file
+    set->Item(4)->RispostaCorretta = 1;
+    const auto rows = ReviewRows(*set);
+    ASSERT_EQ(rows.size(), 4u);
+    auto describe = [](const ReviewRow& r) {
+        return std::to_string(r.number) + " " + std::to_string(r.gazette) + " " + r.given + "/" + r.correct + " " +
+               ReviewOutcome(r.right);
+    };
+    EXPECT_EQ(describe(rows[0]), "1 101 B/B Esatta");
+    EXPECT_EQ(describe(rows[1]), "2 102 E/B Errata");
+    EXPECT_EQ(describe(rows[2]), "3 103 /B Errata");
+    EXPECT_EQ(describe(rows[3]), "4 104 /A Errata");
+    EXPECT_EQ(rows[1].question, set->Item(2));
 }
 
 TEST(QuizColours, DarkenHalvesTiesToEvenAndLightenCaps)

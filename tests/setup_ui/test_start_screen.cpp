@@ -59,6 +59,7 @@ TEST_F(StartScreenTest, FirstRunShowsTheBuiltInChoicesAndDefaults)
     EXPECT_FALSE(Child<QCheckBox>(w, "ckDontMixAnswers")->isChecked());
     EXPECT_TRUE(Child<QCheckBox>(w, "ckRecordBad")->isChecked());
     EXPECT_FALSE(Child<QCheckBox>(w, "ckLowerCase")->isVisible());
+    EXPECT_TRUE(Child<QCheckBox>(w, "ckRevisione")->isChecked());
     EXPECT_FALSE(Child<QPushButton>(w, "cmdRiprendi")->isVisible());
     EXPECT_FALSE(Child<QLineEdit>(w, "txtNumeroIniziale")->isVisible());
     EXPECT_FALSE(Child<QRadioButton>(w, "optArea0")->isVisible());
@@ -87,6 +88,7 @@ TEST_F(StartScreenTest, RestoresStoredOptions)
     Store("IDIniziale", "5");
     Store("DontMixAnswers", "True");
     Store("RecordErrors", "0");
+    Store("Revisione", "False");
     frmStart* w = Open();
 
     EXPECT_EQ(Child<QListWidget>(w, "lstElencoFiltri")->currentRow(), 3);
@@ -98,6 +100,7 @@ TEST_F(StartScreenTest, RestoresStoredOptions)
     EXPECT_EQ(Child<QLineEdit>(w, "txtNumeroIniziale")->text(), "5");
     EXPECT_TRUE(Child<QCheckBox>(w, "ckDontMixAnswers")->isChecked());
     EXPECT_FALSE(Child<QCheckBox>(w, "ckRecordBad")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(w, "ckRevisione")->isChecked());
 }
 
 TEST_F(StartScreenTest, UnknownStoredValuesFallBackToTheFirstRow)
@@ -145,6 +148,7 @@ TEST_F(StartScreenTest, EsciSavesTheOptionsAndClosesTheWindow)
     Child<QComboBox>(w, "cbOrdine")->setCurrentIndex(1);
     Child<QLineEdit>(w, "txtNumeroIniziale")->setText(" 12 ");
     Child<QCheckBox>(w, "ckRecordBad")->setChecked(false);
+    Child<QCheckBox>(w, "ckRevisione")->setChecked(false);
 
     Click(w, "cmdEsci");
     EXPECT_TRUE(StartWindows().empty());
@@ -157,6 +161,7 @@ TEST_F(StartScreenTest, EsciSavesTheOptionsAndClosesTheWindow)
     EXPECT_EQ(Stored("DontMixAnswers"), "False");
     EXPECT_EQ(Stored("RecordErrors"), "False");
     EXPECT_EQ(Stored("LowerCase"), "False");
+    EXPECT_EQ(Stored("Revisione"), "False");
 }
 
 TEST_F(StartScreenTest, ExamSimulationLocksItsChoicesAndAnotherOrderingUnlocksThem)
