@@ -177,6 +177,7 @@ void frmMain::ShowAnswerResult(int32_t given, int32_t correct)
 {
     frmMessage message(this);
     message.SetResult(given, correct);
+    if (const auto q = m_session->Current(); given != correct && q && !q->Hint.empty()) message.OfferExplanation(q);
     if (m_answerClock.isValid()) {
         connect(&message, &frmMessage::FirstPainted, this, [this] {
             m_lastLatency = m_answerClock.elapsed();

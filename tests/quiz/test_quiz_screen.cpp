@@ -3,7 +3,9 @@
 
 #include "SessionLoader.h"
 #include "SubMain.h"
+#include "QtText.h"
 #include "Twips.h"
+#include "frmBrano.h"
 #include "frmMessage.h"
 #include "frmRevisione.h"
 #include "frmStart.h"
@@ -241,6 +243,38 @@ TEST_F(QuizScreenTest, SavedTestResumesAtTheSameQuestionWithTheSameAnswers)
     EXPECT_EQ(quiz->Session().Current()->Codice, onScreen);
     EXPECT_EQ(ModGlobal::TestSet->RisposteDate(), answers);
     EXPECT_EQ(quiz->Session().CorrectCount(), 2);
+}
+
+TEST_F(QuizScreenTest, WrongAnswerToAnExplainedQuestionOffersTheExplanationBesideOK)
+{
+    std::vector<bool> offered;
+    QString title;
+    QString text;
+    closer.onDialog = [&](QDialog* d) {
+        auto* button = Child<QPushButton>(d, "cmdSpiegazione");
+        offered.push_back(!button->isHidden());
+        if (button->isHidden()) return;
+        QTimer::singleShot(0, [&] {
+            auto* viewer = qobject_cast<frmBrano*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(viewer);
+            title = viewer->windowTitle();
+            text = viewer->Text();
+            viewer->reject();
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+    };
+    auto wrong = [](frmMain* quiz) { return static_cast<char>('A' + quiz->Session().Current()->RispostaCorretta % 4); };
+
+    QPointer<frmMain> quiz = OpenQuiz(5);  // 102: an explanation
+    const QString hint = QtText::FromCp1252(quiz->Session().Current()->VisualHint());
+    QTest::keyClick(quiz, wrong(quiz));
+    QTest::keyClick(quiz, wrong(quiz));  // 103: none
+    quiz->close();
+    quiz = OpenQuiz(5);
+    QTest::keyClick(quiz, static_cast<char>('A' + quiz->Session().Current()->RispostaCorretta - 1));
+    EXPECT_EQ(offered, (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(title, "Spiegazione");
+    EXPECT_EQ(text, hint) << "the explanation alone";
 }
 
 TEST_F(QuizScreenTest, ReviewListsTheTestAndShowsTheSelectedQuestionInFull)
