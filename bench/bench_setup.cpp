@@ -3,6 +3,7 @@
 // screen runs it for "TUTTI I QUESITI".
 #include "BankGenerator.h"
 
+#include "InterruptedTest.h"
 #include "ModFunzioni.h"
 #include "ModGlobal.h"
 #include "TestSettings.h"
@@ -115,6 +116,33 @@ BENCHMARK(BM_EstraiGazzettaTutti)->Apply(Sizes);
 
 void BM_EstraiEsame(benchmark::State& state) { Run(state, OrderEsame, 50); }
 BENCHMARK(BM_EstraiEsame)->Apply(Sizes);
+
+// A test of 500 questions from the 1,000-question bank, half of them answered.
+void PrepareHalfAnsweredTest()
+{
+    Prepare(1000, OrderCasuale, 500);
+    ModFunzioni::EstraiQuesiti();
+    for (int32_t i = 1; i <= ModGlobal::TestSet->Count(); i += 2) ModGlobal::TestSet->Item(i)->RispostaData = 1;
+}
+
+// What every answer adds: the running test saved to the interrupted-test file.
+void BM_KeepProgress500(benchmark::State& state)
+{
+    PrepareHalfAnsweredTest();
+    const auto path = InterruptedTest::Path();
+    for (auto _ : state)
+        if (!ModFunzioni::SaveSession(path, 251)) state.SkipWithError("cannot save");
+}
+BENCHMARK(BM_KeepProgress500)->Unit(benchmark::kMicrosecond);
+
+// What the start screen adds to its opening: the check that the file would load.
+void BM_ResumableCheck500(benchmark::State& state)
+{
+    PrepareHalfAnsweredTest();
+    ModFunzioni::SaveSession(InterruptedTest::Path(), 251);
+    for (auto _ : state) benchmark::DoNotOptimize(InterruptedTest::Resumable());
+}
+BENCHMARK(BM_ResumableCheck500)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,7 +1,8 @@
 // tq-fuzzseeds OUT FIXTURES HANDPICKED: the starting corpora of the fuzz targets.
 // OUT/load and OUT/check get the fixture banks compiled by the bank tool's compiler, small
 // generated banks and the hand-picked files of HANDPICKED/load; OUT/decode gets every encoded
-// text of those banks and the hand-picked files of HANDPICKED/decode.
+// text of those banks and the hand-picked files of HANDPICKED/decode; OUT/session gets the
+// suspended tests of HANDPICKED/session.
 #include "BankGenerator.h"
 #include "SourceCompiler.h"
 #include "TextFile.h"
@@ -53,7 +54,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const fs::path out = argv[1];
-    for (const char* sub : {"load", "check", "decode"}) fs::create_directories(out / sub);
+    for (const char* sub : {"load", "check", "decode", "session"}) fs::create_directories(out / sub);
 
     int fixtures = 0;
     for (const auto& path : FilesIn(argv[2])) {
@@ -75,6 +76,9 @@ int main(int argc, char** argv)
     for (const auto& text : g_encoded) Write(out / "decode" / ("text" + std::to_string(++k)), text);
     for (const auto& path : FilesIn(fs::path(argv[3]) / "decode"))
         if (const auto data = TextFile::ReadAll(path)) Write(out / "decode" / path.filename(), *data);
+
+    for (const auto& path : FilesIn(fs::path(argv[3]) / "session"))
+        if (const auto data = TextFile::ReadAll(path)) Write(out / "session" / path.filename(), *data);
 
     std::printf("seeds: %d fixture banks, %zu encoded texts\n", fixtures, g_encoded.size());
     return 0;

@@ -13,7 +13,7 @@ struct KeyInfo {
 };
 
 // Booleans are written "True"/"False" and read back leniently (TextConvert::ToBool).
-constexpr std::array<KeyInfo, 9> kKeys = {{
+constexpr std::array<KeyInfo, 10> kKeys = {{
     {AppSettings::Key::Area, "Area", "0"},
     {AppSettings::Key::FiltroCorrente, "FiltroCorrente", "0"},
     {AppSettings::Key::Numero, "Numero", "Tutti"},
@@ -23,6 +23,8 @@ constexpr std::array<KeyInfo, 9> kKeys = {{
     {AppSettings::Key::DontMixAnswers, "DontMixAnswers", "False"},
     {AppSettings::Key::RecordErrors, "RecordErrors", "True"},
     {AppSettings::Key::LowerCase, "LowerCase", "False"},
+    // The review of every finished test.
+    {AppSettings::Key::Revisione, "Revisione", "True"},
 }};
 
 const KeyInfo& Info(AppSettings::Key key) { return kKeys[static_cast<size_t>(key)]; }

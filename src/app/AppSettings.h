@@ -10,7 +10,8 @@ class QSettings;
 // "TessaRonde", group "RCV". Every value is a string.
 class AppSettings {
 public:
-    enum class Key { Area, FiltroCorrente, Numero, Tema, Ordine, IDIniziale, DontMixAnswers, RecordErrors, LowerCase };
+    enum class Key { Area, FiltroCorrente, Numero, Tema, Ordine, IDIniziale, DontMixAnswers, RecordErrors, LowerCase,
+                     Revisione };
 
     AppSettings();
     ~AppSettings();

@@ -38,6 +38,8 @@ public:
     virtual void ShowTime(const std::string& text) = 0;
     virtual void StopCountdown() = 0;
     virtual void ShowTimeExpired() = 0;
+    // "Attenzione!" with the exclamation icon; the test goes on.
+    virtual void ShowWarning(const std::string& text) = 0;
     // The score message; the window closes after it.
     virtual void FinishTest(const std::string& scoreText) = 0;
 };

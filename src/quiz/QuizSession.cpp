@@ -6,7 +6,9 @@
 
 #include "cTema.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <system_error>
 
 namespace {
 
@@ -33,11 +35,16 @@ QuizSession::QuizSession(IQuizView& view, std::shared_ptr<cQuesiti> testSet, std
 {
 }
 
-void QuizSession::StartTest(int32_t timeHours, int32_t timeMinutes, int32_t resumeIndex, int32_t resumeCorrect)
+void QuizSession::StartTest(int32_t timeHours, int32_t timeMinutes, int32_t resumeIndex, int32_t resumeCorrect,
+                            bool resumeShowsNext)
 {
+    const bool resumed = resumeIndex != -1;
     m_questionLength = 0;
     m_view.SetPointerTracking(false);
     m_currentIndex = m_correctCount = m_passedCount = 0;
+    // Set before anything is shown: a resumed test holding every answer ends at once, with its score.
+    if (resumed) m_correctCount = resumeCorrect;
+    if (resumed && resumeShowsNext) m_currentIndex = resumeIndex;
     NextQuestion(false);
     if (m_finished) return;
 
@@ -49,12 +56,20 @@ void QuizSession::StartTest(int32_t timeHours, int32_t timeMinutes, int32_t resu
         m_countdown = true;
     }
 
-    if (resumeIndex != -1) {
+    if (resumed && !resumeShowsNext) {
         // The first pending question has had its view counted above; the
         // resumed one is shown without counting another.
         m_currentIndex = resumeIndex;
-        m_correctCount = resumeCorrect;
         NextQuestion(true);
+    }
+    if (resumed) {
+        // An answer beyond the question shown means the test had gone round
+        // once: every question has been passed, and the score never tops 100%.
+        for (int32_t p = m_currentIndex + 1; p <= m_set->Count(); ++p)
+            if (m_set->Item(p)->RispostaData != 0) {
+                UpdateCounter(m_set->Count() + 1);
+                break;
+            }
     }
 }
 
@@ -64,31 +79,43 @@ std::shared_ptr<cQuesito> QuizSession::Current() const
     return m_set->Item(m_currentIndex);
 }
 
+int32_t QuizSession::NextPending(int32_t from, bool& wrapped) const
+{
+    const int32_t count = m_set->Count();
+    wrapped = false;
+    for (int32_t p = std::max(from, 0) + 1; p <= count; ++p)
+        if (m_set->Item(p)->RispostaData == 0) return p;
+    wrapped = true;
+    for (int32_t p = 1; p <= count; ++p)
+        if (m_set->Item(p)->RispostaData == 0) return p;
+    return 0;
+}
+
 void QuizSession::NextQuestion(bool noCount)
 {
-    for (;;) {
-        // Past the end (or at it), wrap round to the first pending question.
-        if (m_currentIndex >= m_set->Count() || m_currentIndex < 0) {
-            int32_t pending = -1;
-            for (int32_t k = 0; k < m_set->Count(); ++k)
-                if (m_set->Item(k + 1)->RispostaData == 0) {
-                    pending = k;
-                    break;
-                }
-            if (pending < 0) {
-                EndTest();
-                return;
-            }
-            UpdateCounter(m_currentIndex + 1);
-            m_currentIndex = pending;
-        }
-        ++m_currentIndex;
-        if (m_set->Item(m_currentIndex)->RispostaData == 0) {
-            ShowQuestion(m_currentIndex, noCount);
-            m_view.SetPointerTracking(true);
-            return;
-        }
+    bool wrapped = false;
+    const int32_t next = NextPending(m_currentIndex, wrapped);
+    if (next == 0) {
+        EndTest();
+        return;
     }
+    // Past the end: every question has been passed once.
+    if (wrapped) UpdateCounter(m_set->Count() + 1);
+    m_currentIndex = next;
+    ShowQuestion(m_currentIndex, noCount);
+    m_view.SetPointerTracking(true);
+}
+
+void QuizSession::KeepProgress()
+{
+    if (m_progressFile.empty()) return;
+    bool wrapped = false;
+    const int32_t next = NextPending(m_currentIndex, wrapped);
+    std::string why;
+    if (ModFunzioni::SaveSession(m_progressFile, next != 0 ? next : m_currentIndex, &why) || m_progressWarned) return;
+    m_progressWarned = true;
+    m_view.ShowWarning("Non è stato possibile conservare il test in corso (" + why +
+                       ").\r\nSe il programma si chiude prima della fine, il test non potrà essere ripreso.");
 }
 
 void QuizSession::ShowQuestion(int32_t position, bool noCount)
@@ -169,6 +196,8 @@ void QuizSession::GiveAnswer(int index)
         ++rec.nSbagliate;
     }
     WriteRecord(m_store, q->Codice, rec);
+    // Kept before the result window: a test killed while it is open keeps this answer.
+    KeepProgress();
 
     m_view.ShowAnswerResult(q->RispostaData, q->RispostaCorretta);
     NextQuestion(false);
@@ -177,6 +206,9 @@ void QuizSession::GiveAnswer(int index)
 void QuizSession::Defer()
 {
     if (!Current()) return;
+    // An earlier interrupted test is replaced only once this one holds an answer.
+    if (std::any_of(m_set->begin(), m_set->end(), [](const auto& q) { return q->RispostaData != 0; }))
+        KeepProgress();
     NextQuestion(false);
 }
 
@@ -204,6 +236,10 @@ void QuizSession::EndTest()
     m_countdown = false;
     m_view.StopCountdown();
     m_view.SetPointerTracking(false);
+    if (!m_progressFile.empty()) {
+        std::error_code ec;
+        std::filesystem::remove(m_progressFile, ec);
+    }
     const int32_t total = m_set->Count();
     // An empty test cannot reach here from the start screen; never divide by zero.
     const int32_t percent = total > 0 ? m_correctCount * 100 / total : 0;

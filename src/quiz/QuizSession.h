@@ -19,7 +19,15 @@ public:
                 int32_t bankAnswers);
 
     // Shows the first pending question (or the resume position) and starts the countdown.
-    void StartTest(int32_t timeHours, int32_t timeMinutes, int32_t resumeIndex, int32_t resumeCorrect);
+    // resumeShowsNext: the resume position is a question not yet shown (an
+    // interrupted test); it alone is counted as seen.
+    void StartTest(int32_t timeHours, int32_t timeMinutes, int32_t resumeIndex, int32_t resumeCorrect,
+                   bool resumeShowsNext = false);
+
+    // From the first answer on, the test is saved to this file after every
+    // answer and deferral, at the question to show next, and removed when the
+    // test ends. Empty: not kept.
+    void KeepProgressIn(std::filesystem::path file) { m_progressFile = std::move(file); }
 
     // Answer A = 0 … E = 4 for the question on screen.
     void GiveAnswer(int index);
@@ -41,6 +49,7 @@ public:
     // Whether the D and E keys act.
     int32_t BankAnswers() const { return m_bankAnswers; }
     bool Finished() const { return m_finished; }
+    const std::shared_ptr<cQuesiti>& Questions() const { return m_set; }
     std::shared_ptr<cQuesito> Current() const;
 
     int32_t CurrentIndex() const { return m_currentIndex; }
@@ -52,7 +61,11 @@ public:
     static char Letter(int32_t answerNumber) { return static_cast<char>('A' + answerNumber - 1); }
 
 private:
+    // The position NextQuestion moves to from `from`; 0 when none is pending.
+    // wrapped: it lies back at the start, past the end of the set.
+    int32_t NextPending(int32_t from, bool& wrapped) const;
     void NextQuestion(bool noCount);
+    void KeepProgress();
     void ShowQuestion(int32_t position, bool noCount);
     void UpdateCounter(int32_t position);
     void EndTest();
@@ -72,4 +85,6 @@ private:
     int32_t m_timeSeconds = 0;
     bool m_countdown = false;
     bool m_finished = false;
+    std::filesystem::path m_progressFile;
+    bool m_progressWarned = false;
 };

@@ -14,7 +14,7 @@ int T(int twips) { return Twips::ToPixels(twips); }
 
 }  // namespace
 
-frmBrano::frmBrano(std::shared_ptr<cQuesito> question, QWidget* parent)
+frmBrano::frmBrano(std::shared_ptr<cQuesito> question, QWidget* parent, Content content)
     : QDialog(parent), m_question(std::move(question))
 {
     setObjectName(QStringLiteral("frmBrano"));
@@ -43,10 +43,11 @@ frmBrano::frmBrano(std::shared_ptr<cQuesito> question, QWidget* parent)
 
     if (m_question) {
         if (!m_question->Hint.empty()) {
-            m_text = QtText::FromCp1252(m_question->VisualHint()) + QStringLiteral("\r\n\r\n");
+            m_text = QtText::FromCp1252(m_question->VisualHint());
+            if (content == Content::All) m_text += QStringLiteral("\r\n\r\n");
             setWindowTitle(QStringLiteral("Spiegazione"));
         }
-        if (!m_question->Brano.empty()) {
+        if (!m_question->Brano.empty() && content == Content::All) {
             m_text += QtText::FromCp1252(m_question->VisualBrano());
             setWindowTitle(QStringLiteral("Brano"));
         }

@@ -13,7 +13,10 @@ class frmBrano : public QDialog {
     Q_OBJECT
 
 public:
-    frmBrano(std::shared_ptr<cQuesito> question, QWidget* parent = nullptr);
+    // The explanation and the passage, or (after a wrong answer) the explanation alone.
+    enum class Content { All, Explanation };
+
+    frmBrano(std::shared_ptr<cQuesito> question, QWidget* parent = nullptr, Content content = Content::All);
 
     // The text as composed: explanation, a blank line, then the passage (CR LF breaks).
     const QString& Text() const { return m_text; }

@@ -3,14 +3,19 @@
 #include "frmBrano.h"
 #include "frmImmagineDyn.h"
 #include "frmMessage.h"
+#include "frmRevisione.h"
 
+#include "AppSettings.h"
 #include "ErrorText.h"
+#include "InterruptedTest.h"
 #include "ModGlobal.h"
 #include "ModWindows.h"
 #include "Prompts.h"
 #include "QtText.h"
 #include "TestSettings.h"
 #include "Twips.h"
+
+#include "TextConvert.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,6 +30,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <utility>
 
 using namespace ModGlobal;
 
@@ -110,7 +116,9 @@ void frmMain::StartTest()
     // Five answers leave each box a little lower.
     if (m_session->BankAnswers() >= 5) m_firstBoxHeight -= 60;
     ApplyTheme();
-    m_session->StartTest(TimeLimitHours, TimeLimitMinutes, ResumeIndex, ResumeCorrect);
+    m_session->KeepProgressIn(InterruptedTest::Path());
+    m_session->StartTest(TimeLimitHours, TimeLimitMinutes, ResumeIndex, ResumeCorrect,
+                         std::exchange(ResumeShowsNext, false));
     if (m_closing) return;
     m_timeShown = m_session->CountdownRunning();
     lbHdrTempo->setVisible(m_timeShown);
@@ -170,6 +178,7 @@ void frmMain::ShowAnswerResult(int32_t given, int32_t correct)
 {
     frmMessage message(this);
     message.SetResult(given, correct);
+    if (const auto q = m_session->Current(); given != correct && q && !q->Hint.empty()) message.OfferExplanation(q);
     if (m_answerClock.isValid()) {
         connect(&message, &frmMessage::FirstPainted, this, [this] {
             m_lastLatency = m_answerClock.elapsed();
@@ -196,9 +205,19 @@ void frmMain::ShowTimeExpired()
                   MessageIcon::Critical);
 }
 
+void frmMain::ShowWarning(const std::string& text)
+{
+    Prompts::Tell(QStringLiteral("Attenzione!"), QtText::FromUtf8(text), MessageIcon::Exclamation);
+}
+
 void frmMain::FinishTest(const std::string& scoreText)
 {
     Prompts::Tell(kTitle, QtText::FromUtf8(scoreText), MessageIcon::Exclamation);
+    const QString wanted = AppSettings().Get(AppSettings::Key::Revisione);
+    if (TextConvert::ToBool(wanted.toStdString()).value_or(true)) {
+        frmRevisione review(*m_session->Questions(), this);
+        review.exec();
+    }
     close();
 }
 

@@ -59,6 +59,7 @@ public:
     void ShowTime(const std::string& text) override;
     void StopCountdown() override;
     void ShowTimeExpired() override;
+    void ShowWarning(const std::string& text) override;
     void FinishTest(const std::string& scoreText) override;
 
 protected:

@@ -1,7 +1,10 @@
 #include "frmMessage.h"
 
+#include "frmBrano.h"
+
 #include "Twips.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -54,12 +57,27 @@ frmMessage::frmMessage(QWidget* mainForm) : QDialog(mainForm), m_mainForm(mainFo
     cmdOK->setDefault(true);
     cmdOK->setMinimumWidth(T(1200));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    cmdSpiegazione = new QPushButton(QStringLiteral("Spiegazione"), this);
+    cmdSpiegazione->setObjectName(QStringLiteral("cmdSpiegazione"));
+    cmdSpiegazione->setAutoDefault(false);
+    cmdSpiegazione->setMinimumWidth(T(1200));
+    cmdSpiegazione->hide();
+    connect(cmdSpiegazione, &QPushButton::clicked, this, [this] {
+        frmBrano viewer(m_question, this, frmBrano::Content::Explanation);
+        viewer.exec();
+    });
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(T(120));
+    buttons->addStretch();
+    buttons->addWidget(cmdSpiegazione);
+    buttons->addWidget(cmdOK);
+    buttons->addStretch();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(T(120), T(120), T(120), T(120));
     layout->setSpacing(T(120));
     layout->addWidget(picBand, 1);
-    layout->addWidget(cmdOK, 0, Qt::AlignHCenter);
+    layout->addLayout(buttons);
     setFixedSize(T(5400), T(2100));
 }
 
@@ -79,6 +97,12 @@ void frmMessage::SetResult(int32_t given, int32_t correct)
     // Empty, the second line still takes its place: the window keeps one look.
     lbRiga2->setMinimumHeight(lbRiga2->fontMetrics().height());
     setAccessibleDescription(lbRiga1->text() + QLatin1Char(' ') + lbRiga2->text());
+}
+
+void frmMessage::OfferExplanation(std::shared_ptr<cQuesito> question)
+{
+    m_question = std::move(question);
+    cmdSpiegazione->setVisible(m_question != nullptr);
 }
 
 void frmMessage::showEvent(QShowEvent* event)

@@ -3,9 +3,11 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <memory>
 
 class QLabel;
 class QPushButton;
+class cQuesito;
 
 // The outcome of one answer: a red or green band with two lines, closed by
 // OK or Esc. Placed over the quiz window that opened it.
@@ -18,6 +20,8 @@ public:
 
     // Answer numbers from 1 (A).
     void SetResult(int32_t given, int32_t correct);
+    // A button "Spiegazione" beside OK opens the question's explanation.
+    void OfferExplanation(std::shared_ptr<cQuesito> question);
 
 signals:
     // Once, when the window has first been drawn.
@@ -34,4 +38,6 @@ private:
     QLabel* lbRiga1 = nullptr;
     QLabel* lbRiga2 = nullptr;
     QPushButton* cmdOK = nullptr;
+    QPushButton* cmdSpiegazione = nullptr;
+    std::shared_ptr<cQuesito> m_question;
 };

@@ -142,55 +142,76 @@ SessionLoadResult Restore(Lines& lines, const std::string& codesLine, int32_t en
     return {SessionLoadResult::Status::Loaded, {}};
 }
 
-SessionLoadResult LoadCurrent(Lines& lines)
+// The answer lines are there; what they hold is checked against the rebuilt test.
+SessionLoadResult AnswerLinesPresent(Lines& lines, int answerLines)
+{
+    for (int i = 0; i < answerLines; ++i) lines.Next();
+    return {SessionLoadResult::Status::Loaded, {}};
+}
+
+// checkOnly reads the file through without applying it or reading the bank.
+SessionLoadResult LoadCurrent(Lines& lines, bool checkOnly)
 {
     const auto fields = Split(lines.Next(), '|');
     if (!DataFileMatches(Field(fields, 2))) return {SessionLoadResult::Status::WrongDataFile, {}};
-    TopicFilter = Number(Field(fields, 1));
-    ResumeIndex = Number(lines.Next()) - 1;
-    ResumeCorrect = 0;
-    OrderMode = Number(Field(fields, 3));
-    QuestionCount = 0;
+    const int32_t topic = Number(Field(fields, 1));
+    const int32_t position = Number(lines.Next());
+    const int32_t order = Number(Field(fields, 3));
     const int32_t entries = Number(Field(fields, 4));
-    KeepAnswerOrder = Boolean(Field(fields, 5));
-    RecordWrongAnswers = Boolean(Field(fields, 6));
-    TimeLimitHours = TimeLimitMinutes = 0;
+    const bool keepOrder = Boolean(Field(fields, 5));
+    const bool recordWrong = Boolean(Field(fields, 6));
     const std::string codes = lines.Next();
+    if (checkOnly) return AnswerLinesPresent(lines, 2);
+    TopicFilter = topic;
+    ResumeIndex = position - 1;
+    ResumeCorrect = 0;
+    OrderMode = order;
+    QuestionCount = 0;
+    KeepAnswerOrder = keepOrder;
+    RecordWrongAnswers = recordWrong;
+    TimeLimitHours = TimeLimitMinutes = 0;
     return Restore(lines, codes, entries, true);
 }
 
-SessionLoadResult LoadLegacy(Lines& lines)
+SessionLoadResult LoadLegacy(Lines& lines, bool checkOnly)
 {
     if (!DataFileMatches(lines.Next())) return {SessionLoadResult::Status::WrongDataFile, {}};
-    TopicFilter = Number(lines.Next());
-    ResumeIndex = Number(lines.Next()) - 1;
+    const int32_t topic = Number(lines.Next());
+    const int32_t position = Number(lines.Next());
+    const std::string codes = lines.Next();
+    if (checkOnly) return AnswerLinesPresent(lines, 2);
+    TopicFilter = topic;
+    ResumeIndex = position - 1;
     ResumeCorrect = 0;
     OrderMode = 0;
     QuestionCount = 0;
     KeepAnswerOrder = false;
     RecordWrongAnswers = true;
     TimeLimitHours = TimeLimitMinutes = 0;
-    const std::string codes = lines.Next();
     return Restore(lines, codes, 0, false);
 }
 
-}  // namespace
-
-SessionLoadResult Load(const std::filesystem::path& path)
+SessionLoadResult Read(const std::filesystem::path& path, bool checkOnly)
 {
     try {
         auto data = TextFile::ReadAll(path);
         if (!data) throw LoadFailure("impossibile aprire il file " + path.filename().string());
         Lines lines(std::move(*data));
         const std::string magic = lines.Next();
-        if (magic == LegacySessionMagic) return LoadLegacy(lines);
+        if (magic == LegacySessionMagic) return LoadLegacy(lines, checkOnly);
         if (magic != SessionMagic) return {SessionLoadResult::Status::NotASession, {}};
-        return LoadCurrent(lines);
+        return LoadCurrent(lines, checkOnly);
     } catch (const LoadFailure& e) {
         return {SessionLoadResult::Status::Failed, e.what()};
     } catch (const std::exception& e) {
         return {SessionLoadResult::Status::Failed, ErrorText::Describe(e)};
     }
 }
+
+}  // namespace
+
+SessionLoadResult Load(const std::filesystem::path& path) { return Read(path, false); }
+
+bool WouldLoad(const std::filesystem::path& path) { return Read(path, true).ok(); }
 
 }  // namespace SessionLoader

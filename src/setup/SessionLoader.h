@@ -26,4 +26,9 @@ inline constexpr const char* LegacySessionMagic = "__tr_dummyRCV SaveFile";
 // Never throws: every failure is in the result.
 SessionLoadResult Load(const std::filesystem::path& path);
 
+// Whether the file is a session of this bank whose lines all read: what Load
+// checks before it rebuilds the test, without reading the bank or changing
+// anything. A file whose questions have left the bank still fails to load.
+bool WouldLoad(const std::filesystem::path& path);
+
 }  // namespace SessionLoader

@@ -17,6 +17,7 @@ bool KeepAnswerOrder = false;
 bool RecordWrongAnswers = true;
 int32_t ResumeIndex = -1;
 int32_t ResumeCorrect = 0;
+bool ResumeShowsNext = false;
 std::string PrintSourcePath;
 std::string ShuffleText;
 
@@ -32,6 +33,7 @@ void ResetTestSettings()
     RecordWrongAnswers = true;
     ResumeIndex = -1;
     ResumeCorrect = 0;
+    ResumeShowsNext = false;
     PrintSourcePath.clear();
     ShuffleText.clear();
 }

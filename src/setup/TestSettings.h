@@ -25,6 +25,9 @@ extern bool KeepAnswerOrder;
 extern bool RecordWrongAnswers;
 extern int32_t ResumeIndex;
 extern int32_t ResumeCorrect;
+// The resume position is the next question to show, not yet shown (an
+// interrupted test), rather than the one on screen when the test was saved.
+extern bool ResumeShowsNext;
 extern std::string PrintSourcePath;
 extern std::string ShuffleText;
 

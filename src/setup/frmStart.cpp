@@ -1,5 +1,6 @@
 #include "frmStart.h"
 
+#include "InterruptedTest.h"
 #include "ModFunzioni.h"
 #include "SessionLoader.h"
 #include "StartRules.h"
@@ -134,6 +135,8 @@ void frmStart::BuildControls()
     ckRecordBad = Named(new QCheckBox(QStringLiteral("Registra le risposte errate"), this), "ckRecordBad");
     ckLowerCase =
         Named(new QCheckBox(QStringLiteral("Visualizza domande in lettere tutte minuscole"), this), "ckLowerCase");
+    ckRevisione =
+        Named(new QCheckBox(QStringLiteral("Mostra la revisione al termine del test"), this), "ckRevisione");
 
     Label15 = MakeLabel(this, "Label15", QStringLiteral("Combinazione colori: "));
     cbTema = Named(new QComboBox(this), "cbTema", QStringLiteral("Combinazione colori"));
@@ -143,6 +146,8 @@ void frmStart::BuildControls()
                       QStringLiteral("Inizia nuovo test"));
     cmdStampa = Named(new QPushButton(QStringLiteral("Stampa nuovo test"), this), "cmdStampa");
     cmdCarica = Named(new QPushButton(QStringLiteral("Carica un test in sospeso"), this), "cmdCarica");
+    cmdRiprendi = Named(new QPushButton(QStringLiteral("Riprendi il test interrotto"), this), "cmdRiprendi");
+    cmdRiprendi->setVisible(false);
     cmdStatistiche = Named(new QPushButton(QStringLiteral("Visualizza statistiche"), this), "cmdStatistiche");
     cmdAndamento = Named(new QPushButton(QStringLiteral("Andamento"), this), "cmdAndamento",
                          QStringLiteral("Andamento della preparazione"));
@@ -157,6 +162,7 @@ void frmStart::BuildControls()
     connect(cmdInizia, &QPushButton::clicked, this, [this] { BeginTest(false); });
     connect(cmdStampa, &QPushButton::clicked, this, [this] { BeginTest(true); });
     connect(cmdCarica, &QPushButton::clicked, this, &frmStart::LoadSession);
+    connect(cmdRiprendi, &QPushButton::clicked, this, &frmStart::ResumeInterrupted);
     connect(cmdStatistiche, &QPushButton::clicked, this, &frmStart::OpenStatistics);
     connect(cmdAndamento, &QPushButton::clicked, this, &frmStart::OpenAndamento);
     connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
@@ -278,6 +284,7 @@ void frmStart::BuildLayout()
     options->addWidget(ckDontMixAnswers, row++, 0, 1, 2);
     options->addWidget(ckRecordBad, row++, 0, 1, 2);
     options->addWidget(ckLowerCase, row++, 0, 1, 2);
+    options->addWidget(ckRevisione, row++, 0, 1, 2);
     options->addWidget(Label15, row, 0);
     options->addWidget(cbTema, row++, 1);
     options->setColumnStretch(1, 1);
@@ -287,7 +294,7 @@ void frmStart::BuildLayout()
     cmdInizia->setFont(startFont);
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(8);
-    for (QPushButton* b : {cmdInizia, cmdStampa, cmdCarica, cmdStatistiche, cmdAndamento}) {
+    for (QPushButton* b : {cmdInizia, cmdStampa, cmdCarica, cmdRiprendi, cmdStatistiche, cmdAndamento}) {
         b->setMinimumHeight(fontMetrics().height() * 2 + 6);
         buttons->addWidget(b);
     }
@@ -314,11 +321,13 @@ void frmStart::BuildLayout()
     setTabOrder(txtOre, txtMin);
     setTabOrder(txtMin, ckDontMixAnswers);
     setTabOrder(ckDontMixAnswers, ckRecordBad);
-    setTabOrder(ckRecordBad, cbTema);
+    setTabOrder(ckRecordBad, ckRevisione);
+    setTabOrder(ckRevisione, cbTema);
     setTabOrder(cbTema, cmdInizia);
     setTabOrder(cmdInizia, cmdStampa);
     setTabOrder(cmdStampa, cmdCarica);
-    setTabOrder(cmdCarica, cmdStatistiche);
+    setTabOrder(cmdCarica, cmdRiprendi);
+    setTabOrder(cmdRiprendi, cmdStatistiche);
     setTabOrder(cmdStatistiche, cmdAndamento);
     setTabOrder(cmdAndamento, cmdEsci);
 }
@@ -351,6 +360,8 @@ void frmStart::FirstActivation()
     ckLowerCase->setVisible(false);
     LoadSettings();
     cmdStampa->setVisible(true);
+    // The bank is chosen by now: its interrupted test, if any, can be offered.
+    cmdRiprendi->setVisible(InterruptedTest::Resumable());
 }
 
 void frmStart::closeEvent(QCloseEvent* event)
@@ -411,6 +422,7 @@ void frmStart::LoadSettings()
     ckDontMixAnswers->setChecked(StartRules::StoredFlag(settings.Get(Key::DontMixAnswers), false));
     ckRecordBad->setChecked(StartRules::StoredFlag(settings.Get(Key::RecordErrors), true));
     ckLowerCase->setChecked(StartRules::StoredFlag(settings.Get(Key::LowerCase), false));
+    ckRevisione->setChecked(StartRules::StoredFlag(settings.Get(Key::Revisione), true));
 
     ApplyOrderOptions();
 }
@@ -432,6 +444,7 @@ void frmStart::SaveSettings()
     settings.Set(Key::DontMixAnswers, QString::fromLatin1(TextConvert::FromBool(ckDontMixAnswers->isChecked())));
     settings.Set(Key::RecordErrors, QString::fromLatin1(TextConvert::FromBool(ckRecordBad->isChecked())));
     settings.Set(Key::LowerCase, QString::fromLatin1(TextConvert::FromBool(ckLowerCase->isChecked())));
+    settings.Set(Key::Revisione, QString::fromLatin1(TextConvert::FromBool(ckRevisione->isChecked())));
     settings.Sync();
 }
 
@@ -565,16 +578,29 @@ void frmStart::LoadSession()
     const QString file = Prompts::OpenFile(QStringLiteral("Selezionare la sessione da caricare"),
                                            Prompts::SessionFileFilter());
     if (file.isEmpty()) return;
+    OpenSession(QtText::ToPath(file), false);
+}
+
+void frmStart::ResumeInterrupted() { OpenSession(InterruptedTest::Path(), true); }
+
+void frmStart::OpenSession(const std::filesystem::path& path, bool interrupted)
+{
     SessionLoadResult result;
     {
         cMousePointer pointer;
         pointer.SetWait();
-        result = SessionLoader::Load(QtText::ToPath(file));
+        result = SessionLoader::Load(path);
     }
     if (!result.ok()) {
         Prompts::Tell(result.Message());
+        if (interrupted) {
+            // None of its questions is left in the bank: it can never be resumed.
+            if (result.status == SessionLoadResult::Status::Empty) InterruptedTest::Remove();
+            cmdRiprendi->setVisible(InterruptedTest::Resumable());
+        }
         return;
     }
+    ResumeShowsNext = interrupted;
     SelectTheme();
     m_sessionLoaded = true;
     if (RecordStore && !RecordStore->Initialized()) Prompts::Tell(ModFunzioni::StatisticsUnavailableMessage());

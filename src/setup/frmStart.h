@@ -53,6 +53,8 @@ private:
     void ApplyTimeBox();
     void BeginTest(bool forPrint);
     void LoadSession();
+    void ResumeInterrupted();
+    void OpenSession(const std::filesystem::path& path, bool interrupted);
     void OpenStatistics();
     void OpenAndamento();
     void LaunchPrint(const std::filesystem::path& path);
@@ -81,11 +83,13 @@ private:
     QCheckBox* ckDontMixAnswers = nullptr;
     QCheckBox* ckRecordBad = nullptr;
     QCheckBox* ckLowerCase = nullptr;
+    QCheckBox* ckRevisione = nullptr;
     QLabel* Label15 = nullptr;
     QComboBox* cbTema = nullptr;
     QPushButton* cmdInizia = nullptr;
     QPushButton* cmdStampa = nullptr;
     QPushButton* cmdCarica = nullptr;
+    QPushButton* cmdRiprendi = nullptr;
     QPushButton* cmdStatistiche = nullptr;
     QPushButton* cmdAndamento = nullptr;
     QPushButton* cmdEsci = nullptr;

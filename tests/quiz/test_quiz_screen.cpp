@@ -3,19 +3,28 @@
 
 #include "SessionLoader.h"
 #include "SubMain.h"
+#include "QtText.h"
 #include "Twips.h"
+#include "frmBrano.h"
 #include "frmMessage.h"
+#include "frmRevisione.h"
 #include "frmStart.h"
 
 #include "cRecordSpec.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAbstractItemModelTester>
 #include <QKeyEvent>
+#include <QProcess>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QTextBrowser>
 
 #include <algorithm>
 #include <cstring>
+#include <csignal>
 #include <map>
 
 namespace {
@@ -64,6 +73,8 @@ TEST_F(QuizScreenTest, WholeTestFromStartScreenToScoreAndBack)
     frmStart* start = StartWindows().front();
     Child<QComboBox>(start, "cbOrdine")->setCurrentIndex(OrderGazzetta);
     Child<QCheckBox>(start, "ckDontMixAnswers")->setChecked(true);
+    // Without the review the test ends as it always did: score, then the start screen.
+    Child<QCheckBox>(start, "ckRevisione")->setChecked(false);
     prompts.answers = {PromptAnswer::Yes};  // less random: start anyway
     QTest::mouseClick(Child<QPushButton>(start, "cmdInizia"), Qt::LeftButton);
 
@@ -264,4 +275,149 @@ TEST_F(QuizScreenTest, SavedTestResumesAtTheSameQuestionWithTheSameAnswers)
     EXPECT_EQ(quiz->Session().Current()->Codice, onScreen);
     EXPECT_EQ(ModGlobal::TestSet->RisposteDate(), answers);
     EXPECT_EQ(quiz->Session().CorrectCount(), 2);
+}
+
+TEST_F(QuizScreenTest, WrongAnswerToAnExplainedQuestionOffersTheExplanationBesideOK)
+{
+    std::vector<bool> offered;
+    QString title;
+    QString text;
+    closer.onDialog = [&](QDialog* d) {
+        auto* button = Child<QPushButton>(d, "cmdSpiegazione");
+        offered.push_back(!button->isHidden());
+        if (button->isHidden()) return;
+        QTimer::singleShot(0, [&] {
+            auto* viewer = qobject_cast<frmBrano*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(viewer);
+            title = viewer->windowTitle();
+            text = viewer->Text();
+            viewer->reject();
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+    };
+    auto wrong = [](frmMain* quiz) { return static_cast<char>('A' + quiz->Session().Current()->RispostaCorretta % 4); };
+
+    QPointer<frmMain> quiz = OpenQuiz(5);  // 102: an explanation
+    const QString hint = QtText::FromCp1252(quiz->Session().Current()->VisualHint());
+    QTest::keyClick(quiz, wrong(quiz));
+    QTest::keyClick(quiz, wrong(quiz));  // 103: none
+    quiz->close();
+    quiz = OpenQuiz(5);
+    QTest::keyClick(quiz, static_cast<char>('A' + quiz->Session().Current()->RispostaCorretta - 1));
+    EXPECT_EQ(offered, (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(title, "Spiegazione");
+    EXPECT_EQ(text, hint) << "the explanation alone";
+}
+
+TEST_F(QuizScreenTest, ReviewListsTheTestAndShowsTheSelectedQuestionInFull)
+{
+    OpenQuiz()->close();  // builds the whole bank, answers in file order
+    for (const auto& q : *set) q->RispostaData = q->Codice % 3 == 0 ? q->RispostaCorretta % 4 + 1 : q->RispostaCorretta;
+    fs::copy_file(Fixtures::Dir() / "sequenza.png", ProgramDir() / "sequenza.png");
+    frmRevisione review(*set);
+    review.setWindowModality(Qt::NonModal);  // looked at here, not closed by the closer
+    review.show();
+    EXPECT_EQ(review.windowTitle(), "Revisione del test");
+    auto* table = Child<QTableView>(&review, "lvRevisione");
+    auto* rows = table->model();
+    QAbstractItemModelTester tester(qobject_cast<QSortFilterProxyModel*>(rows)->sourceModel(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QStringList headers;
+    for (int c = 0; c < rows->columnCount(); ++c) headers << rows->headerData(c, Qt::Horizontal).toString();
+    EXPECT_EQ(headers, (QStringList{"N.", "Codice", "Risposta data", "Risposta corretta", "Esito"}));
+    ASSERT_EQ(rows->rowCount(), 12);
+    auto row = [&](int r) {
+        QStringList cells;
+        for (int c = 0; c < rows->columnCount(); ++c) cells << rows->index(r, c).data().toString();
+        return cells.join(' ');
+    };
+    EXPECT_EQ(row(2), "3 3 A D Errata");
+    auto* detail = Child<QTextBrowser>(&review, "txtDettaglio");
+    auto* image = Child<QPushButton>(&review, "cmdImmagine");
+    EXPECT_TRUE(detail->toPlainText().startsWith("Ordinamento degli enti locali\nChi rappresenta legalmente il Comune?"));
+    EXPECT_TRUE(detail->toPlainText().contains("Il Sindaco (risposta corretta)"));
+    EXPECT_TRUE(image->isHidden());
+
+    // Up and Down move between rows, wherever the focus is.
+    auto* onlyWrong = Child<QCheckBox>(&review, "ckSoloErrate");
+    for (int i = 0; i < 4; ++i) QTest::keyClick(onlyWrong, Qt::Key_Down);
+    EXPECT_EQ(table->currentIndex().row(), 4);
+    EXPECT_TRUE(detail->toPlainText().contains("Brano\nOve non sia diversamente stabilito"));
+    QTest::keyClick(onlyWrong, Qt::Key_Down);
+    EXPECT_TRUE(detail->toPlainText().contains("Spiegazione\nIn mancanza di designazione"));
+    EXPECT_TRUE(detail->toHtml().contains("#c00000")) << "the wrong answer given, in red";
+
+    onlyWrong->setChecked(true);
+    ASSERT_EQ(rows->rowCount(), 4);
+    for (int r = 0; r < 4; ++r) EXPECT_TRUE(row(r).endsWith("Errata")) << row(r).toStdString();
+    QTest::keyClick(onlyWrong, Qt::Key_Down);
+    QTest::keyClick(onlyWrong, Qt::Key_Down);
+    EXPECT_EQ(row(table->currentIndex().row()).left(6), "9 201 ");
+    ASSERT_FALSE(image->isHidden());
+    QTest::mouseClick(image, Qt::LeftButton);
+    EXPECT_EQ(closer.seen, std::vector<QString>{"frmImmagineDyn"});
+}
+
+// Run by the test below as a separate process: takes a test half-way and is killed.
+TEST_F(QuizScreenTest, KilledMidTest)
+{
+    const QString folder = qEnvironmentVariable("TQ_KILLED_PROGRAM_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "run as a child of InterruptedTestIsResumedAfterTheProgramIsKilled";
+    fs::remove_all(Root());
+    ProgramFolder::Set(folder.toStdString());
+    // Killed while the third result window is open.
+    int results = 0;
+    closer.onDialog = [&](QDialog*) {
+        if (++results == 3) std::raise(SIGKILL);
+    };
+    QPointer<frmMain> quiz = OpenQuiz(-1, "default", false);
+    QTest::keyClick(quiz, Qt::Key_B);   // 1 right
+    QTest::keyClick(quiz, Qt::Key_A);   // 2 wrong
+    QTest::keyClick(quiz, Qt::Key_F3);  // 3 deferred
+    QTest::keyClick(quiz, Qt::Key_A);   // 101 right
+    FAIL() << "not killed";
+}
+
+TEST_F(QuizScreenTest, InterruptedTestIsResumedAfterTheProgramIsKilled)
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TQ_KILLED_PROGRAM_DIR", QString::fromStdString(ProgramDir().string()));
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=QuizScreenTest.KilledMidTest"});
+    ASSERT_TRUE(child.waitForFinished(120000));
+    ASSERT_EQ(child.exitStatus(), QProcess::CrashExit) << child.readAllStandardOutput().toStdString();
+
+    // Started again: the start screen offers the test, which goes on where it was.
+    ModWindows::ShowStartScreen = [] { frmStart::ShowNew(); };
+    ModWindows::ShowQuizScreen = [] { frmMain::ShowNew(); };
+    ASSERT_TRUE(SubMain());
+    ASSERT_EQ(StartWindows().size(), 1u);
+    auto* resume = Child<QPushButton>(StartWindows().front(), "cmdRiprendi");
+    EXPECT_TRUE(resume->isVisible());
+    EXPECT_EQ(resume->text(), "Riprendi il test interrotto");
+    QTest::mouseClick(resume, Qt::LeftButton);
+    QPointer<frmMain> quiz = QuizWindow();
+    ASSERT_TRUE(quiz);
+    EXPECT_EQ(quiz->Session().Current()->Codice, 6);  // 102, after 101
+    EXPECT_EQ(ModGlobal::TestSet->RisposteDate(), "21010000000");
+    EXPECT_EQ(Text(quiz, "lbContaRisposte"), "Risposte esatte: 2 su 4  (50%)");
+    cRecordBase store;
+    ASSERT_TRUE(store.OpenExisting(RecordPath()));
+    for (const auto& [codice, views] : std::map<int32_t, int32_t>{{1, 1}, {3, 1}, {5, 1}, {6, 1}, {7, 0}})
+        EXPECT_EQ(store.ReadRecord(codice).nVisualizzate, views) << "code " << codice;
+
+    // To the end: the deferred question comes back, the review follows the score, the file is gone.
+    for (int guard = 0; quiz && quiz->isVisible() && guard < 20; ++guard)
+        QTest::keyClick(quiz, static_cast<char>('A' + quiz->Session().Current()->RispostaCorretta - 1));
+    DeleteClosed();
+    EXPECT_FALSE(quiz);
+    const auto scores = MessagesTitled("Tessarondequiz");
+    ASSERT_EQ(scores.size(), 1u);
+    EXPECT_TRUE(scores[0].text.endsWith("indovinati 10 quesiti, pari al 90% delle 11 domande totali."))
+        << scores[0].text.toStdString();
+    EXPECT_EQ(closer.seen.back(), "frmRevisione");
+    EXPECT_FALSE(fs::exists(ProgramDir() / "rcv14.dat.interrotto.test"));
+    ASSERT_EQ(StartWindows().size(), 1u);
+    EXPECT_TRUE(Child<QPushButton>(StartWindows().front(), "cmdRiprendi")->isHidden());
 }

@@ -1,6 +1,7 @@
 // The question cycle without widgets: a recording view stands in for the window.
 #include "QuizColours.h"
 #include "QuizSession.h"
+#include "ReviewRows.h"
 
 #include "Clock.h"
 #include "ModGlobal.h"
@@ -10,6 +11,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -28,12 +30,17 @@ public:
     void SetErrataMark(bool m) override { marked = m; }
     void SetAnswerState(int index, int state) override { states[index] = state; }
     void SetPointerTracking(bool enabled) override { tracking = enabled; }
-    void ShowAnswerResult(int32_t given, int32_t correct) override { results.push_back({given, correct}); }
+    void ShowAnswerResult(int32_t given, int32_t correct) override
+    {
+        results.push_back({given, correct});
+        if (onResult) onResult();
+    }
     void ShowCancelledNotice(const std::string& text) override { notices.push_back(text); }
     void ShowTime(const std::string& text) override { times.push_back(text); }
     void StopCountdown() override { ++stops; }
     void ShowTimeExpired() override { ++expired; }
     void FinishTest(const std::string& text) override { finish.push_back(text); }
+    void ShowWarning(const std::string& text) override { warnings.push_back(text); }
 
     std::vector<QuestionDisplay> shown;
     std::string counter;
@@ -46,6 +53,8 @@ public:
     int stops = 0;
     int expired = 0;
     std::vector<std::string> finish;
+    std::vector<std::string> warnings;
+    std::function<void()> onResult;
 };
 
 // A set of `count` questions with codes 1..count, answer B correct, in a
@@ -100,11 +109,13 @@ protected:
         return p;
     }
 
-    std::string Log() const
+    static std::string Read(const fs::path& path)
     {
-        std::ifstream in(m_dir / "t.log", std::ios::binary);
+        std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
+    std::string Log() const { return Read(m_dir / "t.log"); }
+    fs::path Dir() const { return m_dir; }
 
     RecordingView view;
     std::shared_ptr<cQuesiti> set;
@@ -194,6 +205,75 @@ TEST_F(QuizSessionTest, ResumeCountsOneViewForTheFirstPendingQuestionAndNoneForT
     EXPECT_EQ(view.counter, "Risposte esatte: 0 su 6  (0%)");
 }
 
+TEST_F(QuizSessionTest, InterruptedTestResumesAtTheNextQuestionCountingOnlyItsView)
+{
+    Make(10);
+    for (int i = 1; i <= 6; ++i)
+        if (i != 3) set->Item(i)->RispostaData = 2;
+    session->StartTest(0, 0, 6, 5, true);
+    EXPECT_EQ(ShownPositions(), (std::vector<int32_t>{7}));
+    EXPECT_EQ(store->ReadRecord(3).nVisualizzate, 0);
+    EXPECT_EQ(store->ReadRecord(7).nVisualizzate, 1);
+    EXPECT_EQ(view.counter, "Risposte esatte: 5 su 6  (83%)");
+
+    // Gone round once: back at a deferred question, every question counts as passed.
+    Make(4);
+    for (int i = 2; i <= 4; ++i) set->Item(i)->RispostaData = 2;
+    session->StartTest(0, 0, 0, 3, true);
+    EXPECT_EQ(session->CurrentIndex(), 1);
+    EXPECT_EQ(view.counter, "Risposte esatte: 3 su 4  (75%)");
+
+    // Killed after the last answer: the score comes at once, with the answers given.
+    Make(2);
+    set->Item(1)->RispostaData = set->Item(2)->RispostaData = 2;
+    session->StartTest(0, 0, 1, 2, true);
+    ASSERT_EQ(view.finish.size(), 1u);
+    EXPECT_NE(view.finish[0].find("indovinati 2 quesiti, pari al 100%"), std::string::npos) << view.finish[0];
+}
+
+TEST_F(QuizSessionTest, ProgressIsKeptAtTheNextQuestionToShowAndRemovedAtTheEnd)
+{
+    Make(4);
+    ModGlobal::TestSet = set;
+    const fs::path file = Dir() / "t.dat.interrotto.test";
+    session->KeepProgressIn(file);
+    auto position = [&] {  // line 3
+        const std::string kept = Read(file);
+        size_t at = 0;
+        for (int i = 1; i < 3; ++i) at = kept.find("\r\n", at) + 2;
+        return kept.substr(at, kept.find("\r\n", at) - at);
+    };
+    Start();
+    session->Defer();  // 1: nothing answered yet, nothing kept
+    EXPECT_FALSE(fs::exists(file));
+    session->GiveAnswer(1);  // 2
+    EXPECT_EQ(position(), "3");
+    session->Defer();  // 3
+    EXPECT_EQ(position(), "4");
+    std::string keptWhileResultShown;
+    view.onResult = [&] { keptWhileResultShown = Read(file); };
+    session->GiveAnswer(0);  // 4, then round to 1
+    EXPECT_EQ(position(), "1");
+    EXPECT_NE(keptWhileResultShown.find("\r\n1\r\n1;2;3;4;\r\n0201\r\n"), std::string::npos) << keptWhileResultShown;
+    session->GiveAnswer(1);
+    session->GiveAnswer(1);
+    ASSERT_EQ(view.finish.size(), 1u);
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_TRUE(view.warnings.empty());
+
+    // Where nothing can be written the user is told once, and the test goes on.
+    Make(3);
+    ModGlobal::TestSet = set;
+    session->KeepProgressIn(Dir() / "assente" / "t.test");
+    Start();
+    session->GiveAnswer(1);
+    session->GiveAnswer(1);
+    ASSERT_EQ(view.warnings.size(), 1u);
+    EXPECT_EQ(view.warnings[0].rfind("Non è stato possibile conservare il test in corso (", 0), 0u);
+    EXPECT_EQ(session->CurrentIndex(), 3);
+    ModGlobal::TestSet.reset();
+}
+
 TEST_F(QuizSessionTest, AnswersAreRecordedAndLoggedAtOnce)
 {
     Make(2);
@@ -276,6 +356,26 @@ TEST_F(QuizSessionTest, TwoHoursCountDownAcrossTheHour)
     Make(1);
     Start(-1, 0, 0);
     EXPECT_FALSE(session->CountdownRunning());
+}
+
+TEST_F(QuizSessionTest, ReviewRowsInTestOrderWithLettersAndOutcome)
+{
+    Make(4);
+    set->Item(1)->RispostaData = 2;
+    set->Item(2)->RispostaData = 5;
+    set->Item(3)->RispostaData = 9;  // a damaged session file
+    set->Item(4)->RispostaCorretta = 1;
+    const auto rows = ReviewRows(*set);
+    ASSERT_EQ(rows.size(), 4u);
+    auto describe = [](const ReviewRow& r) {
+        return std::to_string(r.number) + " " + std::to_string(r.gazette) + " " + r.given + "/" + r.correct + " " +
+               ReviewOutcome(r.right);
+    };
+    EXPECT_EQ(describe(rows[0]), "1 101 B/B Esatta");
+    EXPECT_EQ(describe(rows[1]), "2 102 E/B Errata");
+    EXPECT_EQ(describe(rows[2]), "3 103 /B Errata");
+    EXPECT_EQ(describe(rows[3]), "4 104 /A Errata");
+    EXPECT_EQ(rows[1].question, set->Item(2));
 }
 
 TEST(QuizColours, DarkenHalvesTiesToEvenAndLightenCaps)

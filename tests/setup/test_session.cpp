@@ -238,6 +238,30 @@ TEST_F(SessionTest, RefusedFiles)
     EXPECT_EQ(none.status, Status::Failed);
 }
 
+TEST_F(SessionTest, WouldLoadReadsTheFileButNeitherTheBankNorTheSettings)
+{
+    const std::string settings = "01/01/2024 10:00:00|2|rcv14.dat|3|0|True|True|0|0|1";
+    const std::vector<std::pair<std::string, bool>> cases = {
+        {Lines({"tessarondequiz RCV SaveFile", settings, "1", "7;", "0", "4"}), true},
+        {Lines({"tessarondequiz RCV SaveFile", settings, "1", "999;", "0", "4"}), true},  // Load: Empty
+        {Lines({"__tr_dummyRCV SaveFile", "rcv14.dat", "2", "3", "8;5;", "40", "41"}), true},
+        {Lines({"tessarondequiz RCV SaveFile", settings, "1", "7;", "0"}), false},
+        {Lines({"__tr_dummyRCV SaveFile", "rcv14.dat", "2", "3", "8;5;", "40"}), false},
+        {Lines({"tessarondequiz RCV SaveFile", "x|2|rcv15.dat|3|0|True|True|0|0|1", "1", "7;", "0", "4"}), false},
+        {Lines({"tessarondequiz RCV SaveFile", settings, "primo", "7;", "0", "4"}), false},
+        {Lines({"AM:Diritto amministrativo"}), false},
+    };
+    for (const auto& [content, would] : cases) {
+        SCOPED_TRACE(content);
+        WriteBytes(SessionPath(), content);
+        EXPECT_EQ(SessionLoader::WouldLoad(SessionPath()), would);
+        EXPECT_FALSE(G::TestSet);
+        EXPECT_EQ(G::TopicFilter, 0);
+        EXPECT_EQ(G::ResumeIndex, -1);
+    }
+    EXPECT_FALSE(SessionLoader::WouldLoad(folder / "assente.test"));
+}
+
 TEST_F(SessionTest, MessagesTheUserSees)
 {
     auto message = [](Status s, const std::string& why = {}) { return SessionLoadResult{s, why}.Message(); };

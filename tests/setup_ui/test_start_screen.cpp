@@ -59,6 +59,8 @@ TEST_F(StartScreenTest, FirstRunShowsTheBuiltInChoicesAndDefaults)
     EXPECT_FALSE(Child<QCheckBox>(w, "ckDontMixAnswers")->isChecked());
     EXPECT_TRUE(Child<QCheckBox>(w, "ckRecordBad")->isChecked());
     EXPECT_FALSE(Child<QCheckBox>(w, "ckLowerCase")->isVisible());
+    EXPECT_TRUE(Child<QCheckBox>(w, "ckRevisione")->isChecked());
+    EXPECT_FALSE(Child<QPushButton>(w, "cmdRiprendi")->isVisible());
     EXPECT_FALSE(Child<QLineEdit>(w, "txtNumeroIniziale")->isVisible());
     EXPECT_FALSE(Child<QRadioButton>(w, "optArea0")->isVisible());
     EXPECT_TRUE(Child<QPushButton>(w, "cmdStampa")->isVisible());
@@ -86,6 +88,7 @@ TEST_F(StartScreenTest, RestoresStoredOptions)
     Store("IDIniziale", "5");
     Store("DontMixAnswers", "True");
     Store("RecordErrors", "0");
+    Store("Revisione", "False");
     frmStart* w = Open();
 
     EXPECT_EQ(Child<QListWidget>(w, "lstElencoFiltri")->currentRow(), 3);
@@ -97,6 +100,7 @@ TEST_F(StartScreenTest, RestoresStoredOptions)
     EXPECT_EQ(Child<QLineEdit>(w, "txtNumeroIniziale")->text(), "5");
     EXPECT_TRUE(Child<QCheckBox>(w, "ckDontMixAnswers")->isChecked());
     EXPECT_FALSE(Child<QCheckBox>(w, "ckRecordBad")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(w, "ckRevisione")->isChecked());
 }
 
 TEST_F(StartScreenTest, UnknownStoredValuesFallBackToTheFirstRow)
@@ -144,6 +148,7 @@ TEST_F(StartScreenTest, EsciSavesTheOptionsAndClosesTheWindow)
     Child<QComboBox>(w, "cbOrdine")->setCurrentIndex(1);
     Child<QLineEdit>(w, "txtNumeroIniziale")->setText(" 12 ");
     Child<QCheckBox>(w, "ckRecordBad")->setChecked(false);
+    Child<QCheckBox>(w, "ckRevisione")->setChecked(false);
 
     Click(w, "cmdEsci");
     EXPECT_TRUE(StartWindows().empty());
@@ -156,6 +161,7 @@ TEST_F(StartScreenTest, EsciSavesTheOptionsAndClosesTheWindow)
     EXPECT_EQ(Stored("DontMixAnswers"), "False");
     EXPECT_EQ(Stored("RecordErrors"), "False");
     EXPECT_EQ(Stored("LowerCase"), "False");
+    EXPECT_EQ(Stored("Revisione"), "False");
 }
 
 TEST_F(StartScreenTest, ExamSimulationLocksItsChoicesAndAnotherOrderingUnlocksThem)
@@ -405,6 +411,21 @@ TEST_F(StartScreenTest, RefusedOrCancelledLoadsLeaveTheStartWindowOpen)
     EXPECT_FALSE(handedOver);
     EXPECT_FALSE(w->SessionLoaded());
     EXPECT_EQ(StartWindows().size(), 1u);
+
+    // An interrupted test none of whose questions is left in the bank: told once, then no longer offered.
+    w->close();
+    const fs::path interrupted = ProgramDir() / "rcv14.dat.interrotto.test";
+    std::ofstream(interrupted, std::ios::binary)
+        << "tessarondequiz RCV SaveFile\r\nx|0|rcv14.dat|0|0|True|True|0|0|1\r\n1\r\n999;\r\n0\r\n1\r\n";
+    w = Open();
+    auto* resume = Child<QPushButton>(w, "cmdRiprendi");
+    ASSERT_TRUE(resume->isVisible());
+    Click(w, "cmdRiprendi");
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[1].text, "Nessun quesito trovato per i filtri impostati!");
+    EXPECT_FALSE(resume->isVisible());
+    EXPECT_FALSE(fs::exists(interrupted));
+    EXPECT_FALSE(handedOver);
 }
 
 TEST_F(StartScreenTest, MissingStatisticsFileIsToldOnceAndTheTestGoesOn)
