@@ -70,8 +70,9 @@ window() {
 
 start=$(window "^Tessarondequiz - ")
 xdotool windowfocus --sync "$start"
-# From the topic list, which has the focus, to "> INIZIA NUOVO TEST <"; Space presses it.
-xdotool key --delay 40 Tab Tab Tab Tab Tab Tab Tab space
+# From the topic list, which has the focus, to "> INIZIA NUOVO TEST <" (number, order, time box,
+# three check boxes, theme); Space presses it.
+xdotool key --delay 40 Tab Tab Tab Tab Tab Tab Tab Tab space
 quiz=$(window "^Tessarondequiz - " "$start")
 xdotool windowfocus --sync "$quiz"
 xdotool key a
