@@ -1,6 +1,6 @@
 #include "BankGenerator.h"
 
-#include "Encoder.h"
+#include "tools/Encoder.h"
 
 #include <algorithm>
 #include <array>

@@ -1,23 +1,22 @@
 // Costs of the question bank core on synthetic banks of 1,000, 10,000 and 100,000 questions.
+#include "bank/BankRandom.h"
+#include "bank/cDocumento.h"
+#include "bank/cRecordBase.h"
+#include "bank/cTRSorter.h"
+#include "bank/ModEncoding.h"
+#include "bank/ProgramFolder.h"
+
 #include "BankGenerator.h"
 
-#include "BankRandom.h"
-#include "ModEncoding.h"
-#include "ProgramFolder.h"
-#include "cDocumento.h"
-#include "cRecordBase.h"
-#include "cTRSorter.h"
-
 #include <benchmark/benchmark.h>
-#include <malloc.h>
-#include <unistd.h>
-
 #include <ctime>
 #include <fstream>
+#include <malloc.h>
 #include <map>
 #include <memory>
 #include <random>
 #include <string>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 

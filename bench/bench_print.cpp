@@ -1,17 +1,16 @@
 // Printing a test: the builder writes the whole document and saves the .docx,
 // for 100 and 1,000 questions of a synthetic bank, in the list and the table
 // layout. Loading the suspended test is outside the timing.
+#include "bank/ProgramFolder.h"
+
+#include "print/CPaginatrice.h"
+
 #include "BankGenerator.h"
 
-#include "CPaginatrice.h"
-
-#include "ProgramFolder.h"
-
 #include <benchmark/benchmark.h>
-#include <unistd.h>
-
 #include <fstream>
 #include <string>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 

@@ -1,18 +1,17 @@
 // The progress window on a 10,000-question bank whose log holds 1,000,000
 // answers over 100 days: the analysis alone, the window usable (files read,
 // table and chart built, painted once), and a change of topic.
+#include "bank/cRecordBase.h"
+#include "bank/ProgramFolder.h"
+
+#include "setup/Clock.h"
+#include "setup/frmAndamento.h"
+#include "setup/ModFunzioni.h"
+#include "setup/ModGlobal.h"
+#include "setup/ProgressData.h"
+#include "setup/TestSettings.h"
+
 #include "BankGenerator.h"
-
-#include "Clock.h"
-#include "ModFunzioni.h"
-#include "ProgressData.h"
-#include "TestSettings.h"
-#include "frmAndamento.h"
-
-#include "ModGlobal.h"
-
-#include "ProgramFolder.h"
-#include "cRecordBase.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,8 +19,6 @@
 #include <QTableView>
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -30,6 +27,7 @@
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 

@@ -1,22 +1,21 @@
 // The test builder end to end (load, statistics file, shuffle, filter, order,
 // cut) on synthetic banks of 1,000, 10,000 and 100,000 questions, as the start
 // screen runs it for "TUTTI I QUESITI".
+#include "bank/cRecordBase.h"
+#include "bank/ProgramFolder.h"
+
+#include "setup/InterruptedTest.h"
+#include "setup/ModFunzioni.h"
+#include "setup/ModGlobal.h"
+#include "setup/TestSettings.h"
+
 #include "BankGenerator.h"
 
-#include "InterruptedTest.h"
-#include "ModFunzioni.h"
-#include "ModGlobal.h"
-#include "TestSettings.h"
-
-#include "ProgramFolder.h"
-#include "cRecordBase.h"
-
 #include <benchmark/benchmark.h>
-#include <unistd.h>
-
 #include <map>
 #include <random>
 #include <string>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 

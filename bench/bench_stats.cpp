@@ -1,16 +1,15 @@
 // The statistics window on synthetic banks of 1,000, 10,000 and 100,000 questions:
 // the rows built from the bank and its statistics file, the window usable (loaded
 // and painted once), and sorting and scrolling its list.
+#include "bank/cRecordBase.h"
+#include "bank/ProgramFolder.h"
+
+#include "setup/frmStatistiche.h"
+#include "setup/ModGlobal.h"
+#include "setup/StatisticsRows.h"
+#include "setup/TestSettings.h"
+
 #include "BankGenerator.h"
-
-#include "StatisticsRows.h"
-#include "TestSettings.h"
-#include "frmStatistiche.h"
-
-#include "ModGlobal.h"
-
-#include "ProgramFolder.h"
-#include "cRecordBase.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -19,14 +18,13 @@
 #include <QTableView>
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <random>
 #include <string>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 

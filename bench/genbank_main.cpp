@@ -1,7 +1,7 @@
 // tq-genbank N OUT.dat [SEED] [TOPICS]: writes a synthetic bank of N questions.
-#include "BankGenerator.h"
+#include "bank/TextConvert.h"
 
-#include "TextConvert.h"
+#include "BankGenerator.h"
 
 #include <cstdio>
 

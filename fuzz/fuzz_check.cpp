@@ -1,9 +1,10 @@
 // The bank tool's strict check on arbitrary bytes. A file it passes must load, with the
 // program's own loader, into exactly what it counted and promised.
-#include "FuzzSupport.h"
+#include "bank/cDocumento.h"
 
-#include "BankChecker.h"
-#include "cDocumento.h"
+#include "tools/BankChecker.h"
+
+#include "FuzzSupport.h"
 
 #include <cstdint>
 #include <string>

@@ -1,10 +1,11 @@
 // The codec and the display cleaning on arbitrary bytes.
-#include "FuzzSupport.h"
+#include "bank/cQuesito.h"
+#include "bank/DisplayCleaning.h"
+#include "bank/ModEncoding.h"
 
-#include "DisplayCleaning.h"
-#include "Encoder.h"
-#include "ModEncoding.h"
-#include "cQuesito.h"
+#include "tools/Encoder.h"
+
+#include "FuzzSupport.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,11 +1,11 @@
 // The program's loader on arbitrary bytes, then what a test does with the loaded bank.
-#include "FuzzSupport.h"
+#include "bank/BankError.h"
+#include "bank/BankRandom.h"
+#include "bank/cDocumento.h"
+#include "bank/cRecordBase.h"
+#include "bank/cTRSorter.h"
 
-#include "BankError.h"
-#include "BankRandom.h"
-#include "cDocumento.h"
-#include "cRecordBase.h"
-#include "cTRSorter.h"
+#include "FuzzSupport.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -13,7 +13,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-
 #include <unistd.h>
 
 namespace {

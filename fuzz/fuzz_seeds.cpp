@@ -3,12 +3,14 @@
 // generated banks and the hand-picked files of HANDPICKED/load; OUT/decode gets every encoded
 // text of those banks and the hand-picked files of HANDPICKED/decode; OUT/session gets the
 // suspended tests of HANDPICKED/session.
-#include "BankGenerator.h"
-#include "SourceCompiler.h"
-#include "TextFile.h"
+#include "bank/TextFile.h"
 
-#include <cstdio>
+#include "tools/SourceCompiler.h"
+
+#include "BankGenerator.h"
+
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <set>
 #include <string>

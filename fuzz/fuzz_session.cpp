@@ -1,23 +1,24 @@
 // The suspended-test reader on arbitrary bytes (it reads the interrupted-test file too), then
 // what the quiz does with a test it loaded: resume it, answer a few questions while keeping
 // its progress, and read that progress back.
-#include "FuzzSupport.h"
+#include "bank/BankRandom.h"
+#include "bank/ProgramFolder.h"
 
+#include "setup/ModGlobal.h"
+#include "setup/SessionLoader.h"
+#include "setup/TestSettings.h"
+
+#include "quiz/QuizSession.h"
+#include "quiz/ReviewRows.h"
+
+#include "FuzzSupport.h"
 #include "BankGenerator.h"
-#include "BankRandom.h"
-#include "ModGlobal.h"
-#include "ProgramFolder.h"
-#include "QuizSession.h"
-#include "ReviewRows.h"
-#include "SessionLoader.h"
-#include "TestSettings.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-
 #include <unistd.h>
 
 namespace fs = std::filesystem;

@@ -1,8 +1,9 @@
-#include "BankChecker.h"
+#include "tools/BankChecker.h"
 
-#include "BankFormat.h"
-#include "ModEncoding.h"
-#include "TextFile.h"
+#include "bank/ModEncoding.h"
+#include "bank/TextFile.h"
+
+#include "tools/BankFormat.h"
 
 #include <algorithm>
 #include <array>

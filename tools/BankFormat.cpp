@@ -1,6 +1,6 @@
-#include "BankFormat.h"
+#include "tools/BankFormat.h"
 
-#include "Diagnostic.h"
+#include "tools/Diagnostic.h"
 
 #include <array>
 #include <cstdio>

@@ -1,6 +1,5 @@
-#include "Commands.h"
-
-#include "BankChecker.h"
+#include "tools/BankChecker.h"
+#include "tools/Commands.h"
 
 #include <iostream>
 

@@ -1,10 +1,11 @@
-#include "Commands.h"
-#include "TestState.h"
+#include "bank/BankRandom.h"
 
-#include "BankRandom.h"
-#include "ModFunzioni.h"
-#include "ModGlobal.h"
-#include "TestSettings.h"
+#include "setup/ModFunzioni.h"
+#include "setup/ModGlobal.h"
+#include "setup/TestSettings.h"
+
+#include "tools/Commands.h"
+#include "tools/TestState.h"
 
 #include <iostream>
 #include <nlohmann/json.hpp>

@@ -1,9 +1,9 @@
-#include "Commands.h"
+#include "bank/cDocumento.h"
+#include "bank/Cp1252.h"
+#include "bank/ModEncoding.h"
+#include "bank/TextConvert.h"
 
-#include "Cp1252.h"
-#include "ModEncoding.h"
-#include "TextConvert.h"
-#include "cDocumento.h"
+#include "tools/Commands.h"
 
 #include <iostream>
 #include <nlohmann/json.hpp>

@@ -1,6 +1,5 @@
-#include "Commands.h"
-
-#include "SourceCompiler.h"
+#include "tools/Commands.h"
+#include "tools/SourceCompiler.h"
 
 #include <fstream>
 #include <iostream>

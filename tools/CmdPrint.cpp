@@ -1,8 +1,9 @@
-#include "Commands.h"
+#include "bank/ProgramFolder.h"
 
-#include "CPaginatrice.h"
-#include "PrintError.h"
-#include "ProgramFolder.h"
+#include "print/CPaginatrice.h"
+#include "print/PrintError.h"
+
+#include "tools/Commands.h"
 
 #include <filesystem>
 #include <iostream>

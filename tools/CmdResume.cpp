@@ -1,9 +1,9 @@
-#include "Commands.h"
-#include "TestState.h"
+#include "setup/ModGlobal.h"
+#include "setup/SessionLoader.h"
+#include "setup/TestSettings.h"
 
-#include "ModGlobal.h"
-#include "SessionLoader.h"
-#include "TestSettings.h"
+#include "tools/Commands.h"
+#include "tools/TestState.h"
 
 #include <iostream>
 #include <nlohmann/json.hpp>

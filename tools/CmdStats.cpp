@@ -1,8 +1,8 @@
-#include "Commands.h"
+#include "bank/cDocumento.h"
+#include "bank/cRecordBase.h"
+#include "bank/DataFolders.h"
 
-#include "DataFolders.h"
-#include "cDocumento.h"
-#include "cRecordBase.h"
+#include "tools/Commands.h"
 
 #include <iostream>
 #include <nlohmann/json.hpp>

@@ -1,7 +1,7 @@
-#include "Commands.h"
+#include "bank/cDocumento.h"
+#include "bank/Cp1252.h"
 
-#include "Cp1252.h"
-#include "cDocumento.h"
+#include "tools/Commands.h"
 
 #include <algorithm>
 #include <iostream>

@@ -1,6 +1,6 @@
-#include "Encoder.h"
+#include "tools/Encoder.h"
 
-#include "ModEncoding.h"
+#include "bank/ModEncoding.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "Commands.h"
+#include "bank/cDocumento.h"
 
-#include "cDocumento.h"
+#include "tools/Commands.h"
 
 #include <fstream>
 #include <iostream>

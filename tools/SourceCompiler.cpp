@@ -1,9 +1,10 @@
-#include "SourceCompiler.h"
+#include "tools/SourceCompiler.h"
 
-#include "BankFormat.h"
-#include "Cp1252.h"
-#include "Encoder.h"
-#include "TextFile.h"
+#include "bank/Cp1252.h"
+#include "bank/TextFile.h"
+
+#include "tools/BankFormat.h"
+#include "tools/Encoder.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Diagnostic.h"
+#include "tools/Diagnostic.h"
 
 #include <filesystem>
 #include <string>

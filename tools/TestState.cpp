@@ -1,9 +1,10 @@
-#include "TestState.h"
+#include "tools/TestState.h"
 
-#include "ModFunzioni.h"
-#include "ModGlobal.h"
-#include "ProgramFolder.h"
-#include "TestSettings.h"
+#include "bank/ProgramFolder.h"
+
+#include "setup/ModFunzioni.h"
+#include "setup/ModGlobal.h"
+#include "setup/TestSettings.h"
 
 #include <charconv>
 #include <fstream>

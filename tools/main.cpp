@@ -1,6 +1,6 @@
 // tessarondequiz-bank: makes, reads and checks question-bank data files.
 
-#include "Commands.h"
+#include "tools/Commands.h"
 
 #include <cstdio>
 #include <string_view>

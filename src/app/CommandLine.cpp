@@ -1,6 +1,6 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
-#include "BuildConstants.h"
+#include "setup/BuildConstants.h"
 
 #include <string_view>
 

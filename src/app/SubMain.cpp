@@ -1,11 +1,12 @@
-#include "SubMain.h"
+#include "app/SubMain.h"
 
-#include "ModGlobal.h"
-#include "ModWindows.h"
-#include "Prompts.h"
-#include "QtText.h"
+#include "bank/DataFolders.h"
 
-#include "../bank/DataFolders.h"
+#include "setup/ModGlobal.h"
+
+#include "ui/ModWindows.h"
+#include "ui/Prompts.h"
+#include "ui/QtText.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,11 +1,15 @@
-#include "CommandLine.h"
-#include "ModWindows.h"
-#include "SubMain.h"
-#include "frmAndamento.h"
-#include "frmMain.h"
-#include "frmPrint.h"
-#include "frmStart.h"
-#include "frmStatistiche.h"
+#include "setup/frmAndamento.h"
+#include "setup/frmStart.h"
+#include "setup/frmStatistiche.h"
+
+#include "ui/ModWindows.h"
+
+#include "quiz/frmMain.h"
+
+#include "print/frmPrint.h"
+
+#include "app/CommandLine.h"
+#include "app/SubMain.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
-#include "BankError.h"
+#include "bank/BankError.h"
 
-#include "ErrorText.h"
+#include "bank/ErrorText.h"
 
 BankError::BankError(Kind kind, const std::string& subject)
     : std::runtime_error(ErrorText::DescribeBankError(kind, subject))

@@ -1,4 +1,4 @@
-#include "BankRandom.h"
+#include "bank/BankRandom.h"
 
 #include <chrono>
 #include <ctime>

@@ -1,12 +1,11 @@
-#include "DataFolders.h"
+#include "bank/DataFolders.h"
 
-#include "ProgramFolder.h"
-
-#include <sys/stat.h>
-#include <unistd.h>
+#include "bank/ProgramFolder.h"
 
 #include <cstdlib>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace DataFolders {
 

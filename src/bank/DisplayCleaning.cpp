@@ -1,6 +1,6 @@
-#include "DisplayCleaning.h"
+#include "bank/DisplayCleaning.h"
 
-#include "TextConvert.h"
+#include "bank/TextConvert.h"
 
 #include <array>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "ErrorText.h"
+#include "bank/ErrorText.h"
 
 #include <cerrno>
 #include <filesystem>

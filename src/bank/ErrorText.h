@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BankError.h"
+#include "bank/BankError.h"
 
 #include <exception>
 #include <string>

@@ -1,4 +1,4 @@
-#include "ModEncoding.h"
+#include "bank/ModEncoding.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "ModThemes.h"
+#include "bank/ModThemes.h"
 
-#include "BankError.h"
+#include "bank/BankError.h"
 
 std::shared_ptr<cTema> cTemi::Item(int32_t index) const
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cTema.h"
+#include "bank/cTema.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "ProgramFolder.h"
+#include "bank/ProgramFolder.h"
 
 #include <system_error>
 

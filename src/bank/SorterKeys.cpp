@@ -1,4 +1,4 @@
-#include "SorterKeys.h"
+#include "bank/SorterKeys.h"
 
 #include <cstdio>
 

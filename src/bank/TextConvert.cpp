@@ -1,4 +1,4 @@
-#include "TextConvert.h"
+#include "bank/TextConvert.h"
 
 #include <cmath>
 #include <cstdlib>

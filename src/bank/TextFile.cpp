@@ -1,4 +1,4 @@
-#include "TextFile.h"
+#include "bank/TextFile.h"
 
 #include <cstdio>
 #include <memory>

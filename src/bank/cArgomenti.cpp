@@ -1,6 +1,6 @@
-#include "cArgomenti.h"
+#include "bank/cArgomenti.h"
 
-#include "BankError.h"
+#include "bank/BankError.h"
 
 std::shared_ptr<cArgomento> cArgomenti::Find(int32_t index) const
 {

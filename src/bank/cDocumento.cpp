@@ -1,9 +1,9 @@
-#include "cDocumento.h"
+#include "bank/cDocumento.h"
 
-#include "DataFolders.h"
-#include "TextConvert.h"
-#include "TextFile.h"
-#include "cRecordBase.h"
+#include "bank/cRecordBase.h"
+#include "bank/DataFolders.h"
+#include "bank/TextConvert.h"
+#include "bank/TextFile.h"
 
 #include <array>
 #include <fstream>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cArgomenti.h"
-#include "cQuesiti.h"
+#include "bank/cArgomenti.h"
+#include "bank/cQuesiti.h"
 
 #include <cstdint>
 #include <filesystem>

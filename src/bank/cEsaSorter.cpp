@@ -1,7 +1,7 @@
-#include "cEsaSorter.h"
+#include "bank/cEsaSorter.h"
 
-#include "SorterKeys.h"
-#include "cQuesito.h"
+#include "bank/cQuesito.h"
+#include "bank/SorterKeys.h"
 
 std::string cEsaSorter::GetOrder(const cQuesito& oQuesito)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IQuesitoSorter.h"
-#include "cSetEsame.h"
+#include "bank/cSetEsame.h"
+#include "bank/IQuesitoSorter.h"
 
 // Keeps the questions matching one exam-composition entry, all with one key.
 class cEsaSorter : public IQuesitoSorter {

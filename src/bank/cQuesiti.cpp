@@ -1,9 +1,9 @@
-#include "cQuesiti.h"
+#include "bank/cQuesiti.h"
 
-#include "BankError.h"
-#include "BankRandom.h"
-#include "IQuesitoSorter.h"
-#include "TextConvert.h"
+#include "bank/BankError.h"
+#include "bank/BankRandom.h"
+#include "bank/IQuesitoSorter.h"
+#include "bank/TextConvert.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cQuesito.h"
+#include "bank/cQuesito.h"
 
 #include <cstdint>
 #include <memory>

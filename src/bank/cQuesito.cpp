@@ -1,10 +1,10 @@
-#include "cQuesito.h"
+#include "bank/cQuesito.h"
 
-#include "BankError.h"
-#include "BankRandom.h"
-#include "DisplayCleaning.h"
-#include "ModEncoding.h"
-#include "TextConvert.h"
+#include "bank/BankError.h"
+#include "bank/BankRandom.h"
+#include "bank/DisplayCleaning.h"
+#include "bank/ModEncoding.h"
+#include "bank/TextConvert.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cArgomento.h"
+#include "bank/cArgomento.h"
 
 #include <array>
 #include <cstdint>

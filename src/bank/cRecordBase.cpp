@@ -1,6 +1,6 @@
-#include "cRecordBase.h"
+#include "bank/cRecordBase.h"
 
-#include "TextFile.h"
+#include "bank/TextFile.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cRecordSpec.h"
+#include "bank/cRecordSpec.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,8 +1,8 @@
-#include "cTRSorter.h"
+#include "bank/cTRSorter.h"
 
-#include "SorterKeys.h"
-#include "cQuesito.h"
-#include "cRecordBase.h"
+#include "bank/cQuesito.h"
+#include "bank/cRecordBase.h"
+#include "bank/SorterKeys.h"
 
 void cTRSorter::BeginDraw()
 {

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "IQuesitoSorter.h"
+#include "bank/cRecordSpec.h"
+#include "bank/IQuesitoSorter.h"
 
 #include <memory>
 #include <vector>
-
-#include "cRecordSpec.h"
 
 class cRecordBase;
 

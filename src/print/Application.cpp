@@ -1,10 +1,10 @@
-#include "Application.h"
+#include "print/Application.h"
 
-#include "DocumentsFolder.h"
-#include "DocxWriter.h"
-#include "PrintError.h"
+#include "bank/ErrorText.h"
 
-#include "ErrorText.h"
+#include "print/DocumentsFolder.h"
+#include "print/DocxWriter.h"
+#include "print/PrintError.h"
 
 #include <ctime>
 #include <system_error>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Documents.h"
-#include "SaveOptions.h"
-#include "Selection.h"
+#include "print/Documents.h"
+#include "print/SaveOptions.h"
+#include "print/Selection.h"
 
 namespace word {
 

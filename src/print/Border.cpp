@@ -1,6 +1,6 @@
-#include "Border.h"
+#include "print/Border.h"
 
-#include "PrintError.h"
+#include "print/PrintError.h"
 
 #include <algorithm>
 #include <array>

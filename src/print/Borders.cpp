@@ -1,6 +1,6 @@
-#include "Borders.h"
+#include "print/Borders.h"
 
-#include "PrintError.h"
+#include "print/PrintError.h"
 
 namespace word {
 

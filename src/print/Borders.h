@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Border.h"
+#include "print/Border.h"
 
 namespace word {
 

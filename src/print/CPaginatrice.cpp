@@ -1,18 +1,19 @@
-#include "CPaginatrice.h"
+#include "print/CPaginatrice.h"
 
-#include "PrintError.h"
-#include "ProductInfo.h"
-#include "Table.h"
+#include "bank/cDocumento.h"
+#include "bank/Cp1252.h"
+#include "bank/DataFolders.h"
+#include "bank/ErrorText.h"
+#include "bank/TextConvert.h"
+#include "bank/TextFile.h"
 
-#include "BuildConstants.h"
-#include "Cp1252.h"
-#include "ModGlobal.h"
-#include "DataFolders.h"
-#include "ErrorText.h"
-#include "SessionLoader.h"
-#include "TextConvert.h"
-#include "TextFile.h"
-#include "cDocumento.h"
+#include "setup/BuildConstants.h"
+#include "setup/ModGlobal.h"
+#include "setup/SessionLoader.h"
+
+#include "print/PrintError.h"
+#include "print/ProductInfo.h"
+#include "print/Table.h"
 
 #include <fstream>
 #include <stdexcept>

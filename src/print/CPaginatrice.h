@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Application.h"
-#include "PrintLoadResult.h"
+#include "bank/cQuesiti.h"
 
-#include "cQuesiti.h"
+#include "print/Application.h"
+#include "print/PrintLoadResult.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "Column.h"
+#include "print/Column.h"
 
-#include "PrintError.h"
+#include "print/PrintError.h"
 
 namespace word {
 

@@ -1,6 +1,6 @@
-#include "Columns.h"
+#include "print/Columns.h"
 
-#include "PrintError.h"
+#include "print/PrintError.h"
 
 namespace word {
 

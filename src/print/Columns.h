@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Column.h"
+#include "print/Column.h"
 
 namespace word {
 

@@ -1,6 +1,6 @@
-#include "DesktopOpener.h"
+#include "print/DesktopOpener.h"
 
-#include "QtText.h"
+#include "ui/QtText.h"
 
 #include <QDesktopServices>
 #include <QEventLoop>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DocumentOpener.h"
+#include "print/DocumentOpener.h"
 
 // Opens a finished document, or its folder, with the desktop's default
 // application, through the desktop's opener (xdg-open), and reports what the

@@ -1,6 +1,6 @@
-#include "Document.h"
+#include "print/Document.h"
 
-#include "PrintError.h"
+#include "print/PrintError.h"
 
 namespace word {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "DocumentProperty.h"
-#include "PageSetup.h"
-#include "Paragraphs.h"
-#include "Styles.h"
-#include "Template.h"
+#include "print/DocumentProperty.h"
+#include "print/PageSetup.h"
+#include "print/Paragraphs.h"
+#include "print/Styles.h"
+#include "print/Template.h"
 
 namespace word {
 

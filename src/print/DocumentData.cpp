@@ -1,4 +1,4 @@
-#include "DocumentData.h"
+#include "print/DocumentData.h"
 
 #include <cmath>
 #include <cstdio>

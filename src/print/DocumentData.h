@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CallLog.h"
+#include "print/CallLog.h"
 
 #include <array>
 #include <cstdint>

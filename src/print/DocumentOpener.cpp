@@ -1,4 +1,4 @@
-#include "DocumentOpener.h"
+#include "print/DocumentOpener.h"
 
 namespace word {
 

@@ -1,4 +1,4 @@
-#include "DocumentProperty.h"
+#include "print/DocumentProperty.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "Documents.h"
+#include "print/Documents.h"
 
-#include "PrintError.h"
+#include "print/PrintError.h"
 
 namespace word {
 

@@ -1,4 +1,4 @@
-#include "DocumentsFolder.h"
+#include "print/DocumentsFolder.h"
 
 namespace DocumentsFolder {
 

@@ -1,16 +1,16 @@
-#include "DocxWriter.h"
+#include "print/DocxWriter.h"
 
-#include "PrintError.h"
+#include "bank/ErrorText.h"
 
-#include "BuildConstants.h"
-#include "ErrorText.h"
+#include "setup/BuildConstants.h"
 
-#include <pugixml.hpp>
-#include <zip.h>
+#include "print/PrintError.h"
 
 #include <algorithm>
 #include <cmath>
 #include <ctime>
+#include <pugixml.hpp>
+#include <zip.h>
 
 namespace word::DocxWriter {
 

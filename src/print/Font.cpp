@@ -1,6 +1,6 @@
-#include "Font.h"
+#include "print/Font.h"
 
-#include "PrintError.h"
+#include "print/PrintError.h"
 
 namespace word {
 

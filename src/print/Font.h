@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DocumentData.h"
+#include "print/DocumentData.h"
 
 namespace word {
 

@@ -1,7 +1,7 @@
-#include "ModPrint.h"
+#include "print/ModPrint.h"
 
-#include "CPaginatrice.h"
-#include "frmPrint.h"
+#include "print/CPaginatrice.h"
+#include "print/frmPrint.h"
 
 namespace ModPrint {
 

@@ -1,6 +1,6 @@
-#include "PageSetup.h"
+#include "print/PageSetup.h"
 
-#include "PrintError.h"
+#include "print/PrintError.h"
 
 #include <utility>
 

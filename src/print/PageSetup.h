@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LineNumbering.h"
+#include "print/LineNumbering.h"
 
 namespace word {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Range.h"
+#include "print/Range.h"
 
 namespace word {
 

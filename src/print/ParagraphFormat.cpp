@@ -1,6 +1,6 @@
-#include "ParagraphFormat.h"
+#include "print/ParagraphFormat.h"
 
-#include "PrintError.h"
+#include "print/PrintError.h"
 
 namespace word {
 

@@ -1,4 +1,4 @@
-#include "Paragraphs.h"
+#include "print/Paragraphs.h"
 
 #include <algorithm>
 

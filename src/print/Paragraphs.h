@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Paragraph.h"
+#include "print/Paragraph.h"
 
 namespace word {
 

@@ -1,4 +1,4 @@
-#include "PrintError.h"
+#include "print/PrintError.h"
 
 UserMessage PrintError::Message() const
 {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "BankError.h"
-#include "UserMessage.h"
+#include "bank/BankError.h"
+
+#include "setup/UserMessage.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "PrintLoadResult.h"
+#include "print/PrintLoadResult.h"
 
 UserMessage PrintLoadResult::Message() const
 {

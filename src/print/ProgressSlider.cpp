@@ -1,6 +1,6 @@
-#include "ProgressSlider.h"
+#include "print/ProgressSlider.h"
 
-#include "Twips.h"
+#include "ui/Twips.h"
 
 #include <QCoreApplication>
 #include <QFrame>

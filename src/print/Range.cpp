@@ -1,7 +1,7 @@
-#include "Range.h"
+#include "print/Range.h"
 
-#include "Paragraphs.h"
-#include "PrintError.h"
+#include "print/Paragraphs.h"
+#include "print/PrintError.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ParagraphFormat.h"
-#include "Table.h"
+#include "print/ParagraphFormat.h"
+#include "print/Table.h"
 
 namespace word {
 

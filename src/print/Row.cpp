@@ -1,4 +1,4 @@
-#include "Row.h"
+#include "print/Row.h"
 
 namespace word {
 

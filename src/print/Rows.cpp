@@ -1,6 +1,6 @@
-#include "Rows.h"
+#include "print/Rows.h"
 
-#include "PrintError.h"
+#include "print/PrintError.h"
 
 namespace word {
 

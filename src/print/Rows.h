@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Row.h"
+#include "print/Row.h"
 
 namespace word {
 

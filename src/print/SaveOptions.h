@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DocumentOpener.h"
+#include "print/DocumentOpener.h"
 
 #include <chrono>
 #include <filesystem>

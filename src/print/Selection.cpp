@@ -1,6 +1,6 @@
-#include "Selection.h"
+#include "print/Selection.h"
 
-#include "PrintError.h"
+#include "print/PrintError.h"
 
 namespace word {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ParagraphFormat.h"
+#include "print/ParagraphFormat.h"
 
 namespace word {
 

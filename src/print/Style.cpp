@@ -1,6 +1,6 @@
-#include "Style.h"
+#include "print/Style.h"
 
-#include "PrintError.h"
+#include "print/PrintError.h"
 
 namespace word {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Font.h"
-#include "ParagraphFormat.h"
+#include "print/Font.h"
+#include "print/ParagraphFormat.h"
 
 namespace word {
 

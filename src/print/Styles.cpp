@@ -1,6 +1,6 @@
-#include "Styles.h"
+#include "print/Styles.h"
 
-#include "PrintError.h"
+#include "print/PrintError.h"
 
 #include <cctype>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Style.h"
+#include "print/Style.h"
 
 namespace word {
 

@@ -1,7 +1,7 @@
-#include "Table.h"
+#include "print/Table.h"
 
-#include "PrintError.h"
-#include "TableAutoFit.h"
+#include "print/PrintError.h"
+#include "print/TableAutoFit.h"
 
 namespace word {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Borders.h"
-#include "Columns.h"
-#include "Rows.h"
+#include "print/Borders.h"
+#include "print/Columns.h"
+#include "print/Rows.h"
 
 namespace word {
 

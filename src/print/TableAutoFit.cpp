@@ -1,6 +1,6 @@
-#include "TableAutoFit.h"
+#include "print/TableAutoFit.h"
 
-#include "TextMetrics.h"
+#include "print/TextMetrics.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,4 +1,4 @@
-#include "TextMetrics.h"
+#include "print/TextMetrics.h"
 
 #include <algorithm>
 #include <array>

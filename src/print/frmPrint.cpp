@@ -1,18 +1,18 @@
-#include "frmPrint.h"
+#include "print/frmPrint.h"
 
-#include "DesktopOpener.h"
-#include "DocumentsFolder.h"
-#include "IStep.h"
-#include "ModPrint.h"
-#include "ucsConferma.h"
-#include "ucsElab.h"
-#include "ucsFine.h"
-#include "ucsFormato.h"
-#include "ucsIntro.h"
-#include "ucsOpzioni1.h"
-#include "ucsStartup.h"
+#include "ui/QtText.h"
 
-#include "QtText.h"
+#include "print/DesktopOpener.h"
+#include "print/DocumentsFolder.h"
+#include "print/IStep.h"
+#include "print/ModPrint.h"
+#include "print/ucsConferma.h"
+#include "print/ucsElab.h"
+#include "print/ucsFine.h"
+#include "print/ucsFormato.h"
+#include "print/ucsIntro.h"
+#include "print/ucsOpzioni1.h"
+#include "print/ucsStartup.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

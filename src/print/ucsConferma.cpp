@@ -1,4 +1,4 @@
-#include "ucsConferma.h"
+#include "print/ucsConferma.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,12 +1,13 @@
-#include "ucsElab.h"
+#include "print/ucsElab.h"
 
-#include "CPaginatrice.h"
-#include "ModPrint.h"
-#include "PrintError.h"
-#include "ProgressSlider.h"
+#include "setup/cMousePointer.h"
 
-#include "Prompts.h"
-#include "cMousePointer.h"
+#include "ui/Prompts.h"
+
+#include "print/CPaginatrice.h"
+#include "print/ModPrint.h"
+#include "print/PrintError.h"
+#include "print/ProgressSlider.h"
 
 #include <QLabel>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IStep.h"
+#include "print/IStep.h"
 
 #include <QWidget>
 

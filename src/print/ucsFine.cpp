@@ -1,10 +1,10 @@
-#include "ucsFine.h"
+#include "print/ucsFine.h"
 
-#include "DocumentOpener.h"
-#include "ModPrint.h"
+#include "ui/Prompts.h"
+#include "ui/QtText.h"
 
-#include "Prompts.h"
-#include "QtText.h"
+#include "print/DocumentOpener.h"
+#include "print/ModPrint.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,9 +1,9 @@
-#include "ucsFormato.h"
+#include "print/ucsFormato.h"
 
-#include "CPaginatrice.h"
-#include "ModPrint.h"
+#include "ui/Prompts.h"
 
-#include "Prompts.h"
+#include "print/CPaginatrice.h"
+#include "print/ModPrint.h"
 
 #include <QEvent>
 #include <QGridLayout>

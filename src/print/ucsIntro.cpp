@@ -1,4 +1,4 @@
-#include "ucsIntro.h"
+#include "print/ucsIntro.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

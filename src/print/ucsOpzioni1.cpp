@@ -1,6 +1,6 @@
-#include "ucsOpzioni1.h"
+#include "print/ucsOpzioni1.h"
 
-#include "ModPrint.h"
+#include "print/ModPrint.h"
 
 #include <QCheckBox>
 #include <QLabel>

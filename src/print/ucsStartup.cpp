@@ -1,12 +1,14 @@
-#include "ucsStartup.h"
+#include "print/ucsStartup.h"
 
-#include "CPaginatrice.h"
-#include "ModPrint.h"
+#include "bank/TextConvert.h"
 
-#include "Prompts.h"
-#include "TestSettings.h"
-#include "TextConvert.h"
-#include "cMousePointer.h"
+#include "setup/cMousePointer.h"
+#include "setup/TestSettings.h"
+
+#include "ui/Prompts.h"
+
+#include "print/CPaginatrice.h"
+#include "print/ModPrint.h"
 
 #include <QLabel>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "QuizColours.h"
+#include "quiz/QuizColours.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cTema.h"
+#include "bank/cTema.h"
 
 // Colour steps of the quiz screen's "bright" look: labels meant for a dark
 // band are darkened, the reveal button is lightened.

@@ -1,10 +1,10 @@
-#include "QuizSession.h"
+#include "quiz/QuizSession.h"
 
-#include "AnswerLog.h"
-#include "Clock.h"
-#include "ModFunzioni.h"
+#include "bank/cTema.h"
 
-#include "cTema.h"
+#include "setup/AnswerLog.h"
+#include "setup/Clock.h"
+#include "setup/ModFunzioni.h"
 
 #include <algorithm>
 #include <cstdio>

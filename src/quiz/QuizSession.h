@@ -1,9 +1,9 @@
 #pragma once
 
-#include "IQuizView.h"
+#include "bank/cQuesiti.h"
+#include "bank/cRecordBase.h"
 
-#include "cQuesiti.h"
-#include "cRecordBase.h"
+#include "quiz/IQuizView.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "ReviewRows.h"
+#include "quiz/ReviewRows.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cQuesiti.h"
+#include "bank/cQuesiti.h"
 
 #include <cstdint>
 #include <memory>

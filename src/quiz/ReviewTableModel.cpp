@@ -1,4 +1,4 @@
-#include "ReviewTableModel.h"
+#include "quiz/ReviewTableModel.h"
 
 #include <QColor>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReviewRows.h"
+#include "quiz/ReviewRows.h"
 
 #include <QAbstractTableModel>
 

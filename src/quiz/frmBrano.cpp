@@ -1,9 +1,9 @@
-#include "frmBrano.h"
+#include "quiz/frmBrano.h"
 
-#include "QtText.h"
-#include "Twips.h"
+#include "bank/cQuesito.h"
 
-#include "cQuesito.h"
+#include "ui/QtText.h"
+#include "ui/Twips.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -1,11 +1,12 @@
-#include "frmImmagineDyn.h"
+#include "quiz/frmImmagineDyn.h"
 
-#include "QtText.h"
-#include "Twips.h"
+#include "bank/cQuesito.h"
+#include "bank/ModEncoding.h"
 
-#include "ModEncoding.h"
-#include "ModGlobal.h"
-#include "cQuesito.h"
+#include "setup/ModGlobal.h"
+
+#include "ui/QtText.h"
+#include "ui/Twips.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,21 +1,22 @@
-#include "frmMain.h"
+#include "quiz/frmMain.h"
 
-#include "frmBrano.h"
-#include "frmImmagineDyn.h"
-#include "frmMessage.h"
-#include "frmRevisione.h"
+#include "bank/ErrorText.h"
+#include "bank/TextConvert.h"
 
-#include "AppSettings.h"
-#include "ErrorText.h"
-#include "InterruptedTest.h"
-#include "ModGlobal.h"
-#include "ModWindows.h"
-#include "Prompts.h"
-#include "QtText.h"
-#include "TestSettings.h"
-#include "Twips.h"
+#include "setup/InterruptedTest.h"
+#include "setup/ModGlobal.h"
+#include "setup/TestSettings.h"
 
-#include "TextConvert.h"
+#include "ui/AppSettings.h"
+#include "ui/ModWindows.h"
+#include "ui/Prompts.h"
+#include "ui/QtText.h"
+#include "ui/Twips.h"
+
+#include "quiz/frmBrano.h"
+#include "quiz/frmImmagineDyn.h"
+#include "quiz/frmMessage.h"
+#include "quiz/frmRevisione.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IQuizView.h"
-#include "QuizSession.h"
+#include "quiz/IQuizView.h"
+#include "quiz/QuizSession.h"
 
 #include <QColor>
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
 // frmMain: its controls, colours and layout.
-#include "frmMain.h"
+#include "setup/ModGlobal.h"
 
-#include "QuizColours.h"
+#include "ui/Twips.h"
 
-#include "ModGlobal.h"
-#include "Twips.h"
+#include "quiz/frmMain.h"
+#include "quiz/QuizColours.h"
 
 #include <QAbstractButton>
 #include <QGridLayout>

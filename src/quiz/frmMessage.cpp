@@ -1,8 +1,8 @@
-#include "frmMessage.h"
+#include "quiz/frmMessage.h"
 
-#include "frmBrano.h"
+#include "ui/Twips.h"
 
-#include "Twips.h"
+#include "quiz/frmBrano.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,11 +1,11 @@
-#include "frmRevisione.h"
+#include "quiz/frmRevisione.h"
 
-#include "ReviewTableModel.h"
-#include "frmImmagineDyn.h"
+#include "bank/cQuesiti.h"
 
-#include "QtText.h"
+#include "ui/QtText.h"
 
-#include "cQuesiti.h"
+#include "quiz/frmImmagineDyn.h"
+#include "quiz/ReviewTableModel.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "AnswerLog.h"
+#include "setup/AnswerLog.h"
 
-#include "Clock.h"
+#include "setup/Clock.h"
 
 #include <charconv>
 

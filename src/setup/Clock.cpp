@@ -1,4 +1,4 @@
-#include "Clock.h"
+#include "setup/Clock.h"
 
 #include <chrono>
 #include <ctime>

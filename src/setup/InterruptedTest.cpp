@@ -1,8 +1,7 @@
-#include "InterruptedTest.h"
+#include "setup/InterruptedTest.h"
 
-#include "SessionLoader.h"
-
-#include "ModGlobal.h"
+#include "setup/ModGlobal.h"
+#include "setup/SessionLoader.h"
 
 #include <system_error>
 

@@ -1,14 +1,13 @@
-#include "ModFunzioni.h"
+#include "setup/ModFunzioni.h"
 
-#include "Clock.h"
-#include "TestSettings.h"
+#include "bank/cEsaSorter.h"
+#include "bank/cTRSorter.h"
+#include "bank/TextConvert.h"
 
-#include "BuildConstants.h"
-#include "ModGlobal.h"
-
-#include "TextConvert.h"
-#include "cEsaSorter.h"
-#include "cTRSorter.h"
+#include "setup/BuildConstants.h"
+#include "setup/Clock.h"
+#include "setup/ModGlobal.h"
+#include "setup/TestSettings.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "UserMessage.h"
+#include "setup/UserMessage.h"
 
 #include <cstdint>
 #include <filesystem>

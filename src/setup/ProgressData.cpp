@@ -1,10 +1,10 @@
-#include "ProgressData.h"
+#include "setup/ProgressData.h"
 
-#include "AnswerLog.h"
+#include "bank/cDocumento.h"
+#include "bank/cRecordBase.h"
+#include "bank/TextFile.h"
 
-#include "TextFile.h"
-#include "cDocumento.h"
-#include "cRecordBase.h"
+#include "setup/AnswerLog.h"
 
 #include <algorithm>
 

@@ -1,13 +1,12 @@
-#include "SessionLoader.h"
+#include "setup/SessionLoader.h"
 
-#include "ModFunzioni.h"
-#include "TestSettings.h"
+#include "bank/ErrorText.h"
+#include "bank/TextConvert.h"
+#include "bank/TextFile.h"
 
-#include "ModGlobal.h"
-
-#include "ErrorText.h"
-#include "TextConvert.h"
-#include "TextFile.h"
+#include "setup/ModFunzioni.h"
+#include "setup/ModGlobal.h"
+#include "setup/TestSettings.h"
 
 #include <stdexcept>
 #include <vector>

@@ -1,9 +1,10 @@
-#include "StartRules.h"
+#include "setup/StartRules.h"
 
-#include "ModThemes.h"
-#include "QtText.h"
-#include "TextConvert.h"
-#include "cArgomenti.h"
+#include "bank/cArgomenti.h"
+#include "bank/ModThemes.h"
+#include "bank/TextConvert.h"
+
+#include "ui/QtText.h"
 
 namespace StartRules {
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "UserMessage.h"
-
-#include "cFiltroMain.h"
+#include "setup/cFiltroMain.h"
+#include "setup/UserMessage.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "StatisticsRows.h"
+#include "setup/StatisticsRows.h"
 
-#include "ModEncoding.h"
-#include "TextConvert.h"
+#include "bank/ModEncoding.h"
+#include "bank/TextConvert.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cDocumento.h"
-#include "cRecordBase.h"
+#include "bank/cDocumento.h"
+#include "bank/cRecordBase.h"
 
 #include <array>
 #include <cstdint>

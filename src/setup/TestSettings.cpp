@@ -1,4 +1,4 @@
-#include "TestSettings.h"
+#include "setup/TestSettings.h"
 
 namespace ModGlobal {
 

@@ -1,4 +1,4 @@
-#include "cMousePointer.h"
+#include "setup/cMousePointer.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,15 +1,15 @@
-#include "frmAndamento.h"
+#include "setup/frmAndamento.h"
 
-#include "Clock.h"
-#include "ModFunzioni.h"
-#include "TestSettings.h"
-#include "frmModal.h"
+#include "bank/cDocumento.h"
 
-#include "ModGlobal.h"
-#include "Prompts.h"
-#include "QtText.h"
+#include "setup/Clock.h"
+#include "setup/frmModal.h"
+#include "setup/ModFunzioni.h"
+#include "setup/ModGlobal.h"
+#include "setup/TestSettings.h"
 
-#include "cDocumento.h"
+#include "ui/Prompts.h"
+#include "ui/QtText.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -33,8 +33,8 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 
 #include <algorithm>
 #include <array>

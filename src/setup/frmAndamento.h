@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IModalProcess.h"
-#include "ProgressData.h"
+#include "setup/IModalProcess.h"
+#include "setup/ProgressData.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
-#include "frmModal.h"
+#include "setup/frmModal.h"
 
-#include "cMousePointer.h"
+#include "setup/cMousePointer.h"
 
-#include "QtText.h"
+#include "ui/QtText.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IModalProcess.h"
+#include "setup/IModalProcess.h"
 
 #include <QDialog>
 

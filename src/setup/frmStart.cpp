@@ -1,20 +1,20 @@
-#include "frmStart.h"
+#include "setup/frmStart.h"
 
-#include "InterruptedTest.h"
-#include "ModFunzioni.h"
-#include "SessionLoader.h"
-#include "StartRules.h"
-#include "TestSettings.h"
-#include "cMousePointer.h"
-#include "frmModal.h"
+#include "bank/TextConvert.h"
 
-#include "AppSettings.h"
-#include "ModGlobal.h"
-#include "ModWindows.h"
-#include "Prompts.h"
-#include "QtText.h"
+#include "setup/cMousePointer.h"
+#include "setup/frmModal.h"
+#include "setup/InterruptedTest.h"
+#include "setup/ModFunzioni.h"
+#include "setup/ModGlobal.h"
+#include "setup/SessionLoader.h"
+#include "setup/StartRules.h"
+#include "setup/TestSettings.h"
 
-#include "TextConvert.h"
+#include "ui/AppSettings.h"
+#include "ui/ModWindows.h"
+#include "ui/Prompts.h"
+#include "ui/QtText.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

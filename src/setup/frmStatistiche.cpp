@@ -1,14 +1,14 @@
-#include "frmStatistiche.h"
+#include "setup/frmStatistiche.h"
 
-#include "TestSettings.h"
-#include "frmModal.h"
+#include "bank/cDocumento.h"
+#include "bank/ErrorText.h"
 
-#include "ModGlobal.h"
-#include "Prompts.h"
-#include "QtText.h"
+#include "setup/frmModal.h"
+#include "setup/ModGlobal.h"
+#include "setup/TestSettings.h"
 
-#include "ErrorText.h"
-#include "cDocumento.h"
+#include "ui/Prompts.h"
+#include "ui/QtText.h"
 
 #include <QAbstractTableModel>
 #include <QComboBox>

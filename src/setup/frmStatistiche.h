@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IModalProcess.h"
-#include "StatisticsRows.h"
+#include "setup/IModalProcess.h"
+#include "setup/StatisticsRows.h"
 
 #include <QDialog>
 

@@ -3,15 +3,14 @@
 // Helpers shared by the bank tests: a scratch folder, raw file bytes and small
 // banks written from readable lines.
 
-#include "Encoder.h"
+#include "tools/Encoder.h"
 
 #include "TestFiles.h"
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <initializer_list>
 #include <iterator>
 #include <string>

@@ -1,16 +1,16 @@
 // The synthetic banks of the benchmarks and fuzz seeds are real data files of the
 // promised shape.
 
-#include "BankTestSupport.h"
+#include "bank/cDocumento.h"
+#include "bank/ModEncoding.h"
+#include "bank/TextConvert.h"
 
-#include "BankChecker.h"
+#include "tools/BankChecker.h"
+
+#include "BankTestSupport.h"
 #include "BankGenerator.h"
-#include "ModEncoding.h"
-#include "TextConvert.h"
-#include "cDocumento.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 using banktest::TempDir;

@@ -1,14 +1,13 @@
 // The stored form of question texts, and how a decoded text is cleaned for display.
 
+#include "bank/cQuesito.h"
+#include "bank/ModEncoding.h"
+
 #include "BankTestSupport.h"
-
-#include "ModEncoding.h"
-#include "cQuesito.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
+#include <gtest/gtest.h>
 #include <string>
 
 using Encoder::Encode;

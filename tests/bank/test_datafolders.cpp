@@ -1,5 +1,5 @@
-#include "DataFolders.h"
-#include "ProgramFolder.h"
+#include "bank/DataFolders.h"
+#include "bank/ProgramFolder.h"
 
 #include "TestFiles.h"
 

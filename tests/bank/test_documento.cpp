@@ -1,16 +1,15 @@
 // Loading a data file into the document, its topic list alone, topic ranges and
 // a fresh statistics file.
 
+#include "bank/cDocumento.h"
+#include "bank/cRecordBase.h"
+#include "bank/ProgramFolder.h"
+
 #include "BankTestSupport.h"
 #include "Fixtures.h"
 
-#include "ProgramFolder.h"
-#include "cDocumento.h"
-#include "cRecordBase.h"
-
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 #include <vector>

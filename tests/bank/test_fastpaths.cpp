@@ -1,15 +1,14 @@
 // The quicker ways through the bank core keep the plain ways' results: a sorted draw reads
 // the statistics file once per draw, the loader works on bytes in memory.
 
+#include "bank/BankRandom.h"
+#include "bank/cDocumento.h"
+#include "bank/cRecordBase.h"
+#include "bank/cTRSorter.h"
+
 #include "BankTestSupport.h"
 
-#include "BankRandom.h"
-#include "cDocumento.h"
-#include "cRecordBase.h"
-#include "cTRSorter.h"
-
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <set>
 #include <string>

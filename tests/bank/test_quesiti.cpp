@@ -1,18 +1,17 @@
 // Question sets: access, filters, answers of the whole set, random draws and the sorters.
 
+#include "bank/BankError.h"
+#include "bank/BankRandom.h"
+#include "bank/cArgomenti.h"
+#include "bank/cEsaSorter.h"
+#include "bank/cQuesiti.h"
+#include "bank/cRecordBase.h"
+#include "bank/cTRSorter.h"
+
 #include "BankTestSupport.h"
 
-#include "BankError.h"
-#include "BankRandom.h"
-#include "cArgomenti.h"
-#include "cEsaSorter.h"
-#include "cQuesiti.h"
-#include "cRecordBase.h"
-#include "cTRSorter.h"
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <map>
 #include <set>
 #include <vector>

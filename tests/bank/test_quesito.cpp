@@ -1,15 +1,14 @@
 // One question (answers, flat copy, shuffling) and the topic list.
 
+#include "bank/BankError.h"
+#include "bank/BankRandom.h"
+#include "bank/cArgomenti.h"
+#include "bank/cQuesito.h"
+
 #include "BankTestSupport.h"
 
-#include "BankError.h"
-#include "BankRandom.h"
-#include "cArgomenti.h"
-#include "cQuesito.h"
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <map>
 #include <string>
 

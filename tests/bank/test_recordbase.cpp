@@ -1,18 +1,16 @@
 // The statistics file: 20-byte little-endian records, open/close contracts and
 // files that cannot be written.
 
+#include "bank/cRecordBase.h"
+
 #include "BankTestSupport.h"
 
-#include "cRecordBase.h"
-
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <linux/fs.h>
+#include <string>
 #include <sys/ioctl.h>
 #include <unistd.h>
-
-#include <string>
 
 using banktest::ReadBytes;
 using banktest::TempDir;

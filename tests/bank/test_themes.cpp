@@ -1,11 +1,12 @@
 // The theme table and the program's first steps (title, data file name, its presence).
 
-#include "BankTestSupport.h"
+#include "bank/BankError.h"
+#include "bank/ModThemes.h"
+#include "bank/ProgramFolder.h"
 
-#include "BankError.h"
-#include "ModGlobal.h"
-#include "ModThemes.h"
-#include "ProgramFolder.h"
+#include "setup/ModGlobal.h"
+
+#include "BankTestSupport.h"
 
 #include <gtest/gtest.h>
 

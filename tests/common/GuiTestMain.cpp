@@ -2,9 +2,8 @@
 // unless a display platform was asked for.
 #include <QApplication>
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Prompts.h"
+#include "ui/Prompts.h"
 
 #include <deque>
 #include <functional>

@@ -2,11 +2,10 @@
 
 // A scratch folder removed after the test, and whole-file reads and writes.
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 #include <string_view>

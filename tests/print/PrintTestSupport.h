@@ -5,29 +5,28 @@
 // processor logs its calls and saves into the scratch folder, and the parts
 // of a saved .docx.
 
+#include "bank/BankRandom.h"
+#include "bank/ProgramFolder.h"
+
+#include "print/Application.h"
+#include "print/CPaginatrice.h"
+#include "print/DocumentOpener.h"
+
+#include "tools/SourceCompiler.h"
+
 #include "Fixtures.h"
-#include "SourceCompiler.h"
-
-#include "Application.h"
-#include "CPaginatrice.h"
-#include "DocumentOpener.h"
-
-#include "BankRandom.h"
-#include "ProgramFolder.h"
-
 #include "TestFiles.h"
-
-#include <gtest/gtest.h>
-#include <zip.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
+#include <zip.h>
 
 namespace printtest {
 

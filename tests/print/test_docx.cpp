@@ -2,13 +2,12 @@
 // with their grid, widths, borders and margins, the page, the properties, and
 // the schema's element order everywhere.
 
+#include "print/DocxWriter.h"
+
 #include "PrintTestSupport.h"
 
-#include "DocxWriter.h"
-
-#include <pugixml.hpp>
-
 #include <map>
+#include <pugixml.hpp>
 #include <set>
 
 using namespace printtest;

@@ -2,10 +2,11 @@
 // processor receives in both layouts, the question texts, the answer key, the
 // progress events and the errors a build can end with.
 
-#include "PrintTestSupport.h"
+#include "bank/Cp1252.h"
 
-#include "Cp1252.h"
-#include "PrintError.h"
+#include "print/PrintError.h"
+
+#include "PrintTestSupport.h"
 
 
 using namespace printtest;

@@ -1,13 +1,12 @@
 // The word-processor object model: character positions, paragraphs added at
 // the end, text turned into tables, selections, and the errors of misuse.
 
-#include "Application.h"
-#include "PrintError.h"
-#include "TableAutoFit.h"
-#include "TextMetrics.h"
+#include "print/Application.h"
+#include "print/PrintError.h"
+#include "print/TableAutoFit.h"
+#include "print/TextMetrics.h"
 
 #include <gtest/gtest.h>
-
 #include <numeric>
 
 namespace {

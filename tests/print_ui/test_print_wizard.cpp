@@ -4,18 +4,18 @@
 // errors, a load failure, the desktop's documents folder, and the desktop's
 // opener telling whether the document opened.
 
+#include "setup/ModGlobal.h"
+#include "setup/TestSettings.h"
+
+#include "print/DesktopOpener.h"
+#include "print/DocumentsFolder.h"
+#include "print/frmPrint.h"
+#include "print/IStep.h"
+#include "print/ModPrint.h"
+#include "print/ProgressSlider.h"
+
 #include "PrintTestSupport.h"
 #include "ScriptedPrompts.h"
-
-#include "DesktopOpener.h"
-#include "DocumentsFolder.h"
-#include "IStep.h"
-#include "ModPrint.h"
-#include "ProgressSlider.h"
-#include "frmPrint.h"
-
-#include "ModGlobal.h"
-#include "TestSettings.h"
 
 #include <QCheckBox>
 #include <QLabel>

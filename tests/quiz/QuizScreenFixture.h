@@ -1,17 +1,20 @@
 #pragma once
 
+#include "bank/BankRandom.h"
+#include "bank/ProgramFolder.h"
+
+#include "setup/Clock.h"
+#include "setup/ModFunzioni.h"
+#include "setup/ModGlobal.h"
+#include "setup/TestSettings.h"
+
+#include "ui/AppSettings.h"
+#include "ui/ModWindows.h"
+
+#include "quiz/frmMain.h"
+
 #include "Fixtures.h"
 #include "ScriptedPrompts.h"
-
-#include "AppSettings.h"
-#include "BankRandom.h"
-#include "Clock.h"
-#include "ModFunzioni.h"
-#include "ModGlobal.h"
-#include "ModWindows.h"
-#include "ProgramFolder.h"
-#include "TestSettings.h"
-#include "frmMain.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -21,11 +24,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 #include <vector>

@@ -1,20 +1,23 @@
 // The quiz screen taken from the start screen to the score, by keys.
+#include "bank/cRecordSpec.h"
+
+#include "setup/frmStart.h"
+#include "setup/SessionLoader.h"
+
+#include "ui/QtText.h"
+#include "ui/Twips.h"
+
+#include "quiz/frmBrano.h"
+#include "quiz/frmMessage.h"
+#include "quiz/frmRevisione.h"
+
+#include "app/SubMain.h"
+
 #include "QuizScreenFixture.h"
 
-#include "SessionLoader.h"
-#include "SubMain.h"
-#include "QtText.h"
-#include "Twips.h"
-#include "frmBrano.h"
-#include "frmMessage.h"
-#include "frmRevisione.h"
-#include "frmStart.h"
-
-#include "cRecordSpec.h"
-
+#include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QAbstractItemModelTester>
 #include <QKeyEvent>
 #include <QProcess>
 #include <QPushButton>
@@ -23,8 +26,8 @@
 #include <QTextBrowser>
 
 #include <algorithm>
-#include <cstring>
 #include <csignal>
+#include <cstring>
 #include <map>
 
 namespace {

@@ -1,23 +1,22 @@
 // The question cycle without widgets: a recording view stands in for the window.
-#include "QuizColours.h"
-#include "QuizSession.h"
-#include "ReviewRows.h"
+#include "bank/ProgramFolder.h"
 
-#include "Clock.h"
-#include "ModGlobal.h"
-#include "ProgramFolder.h"
+#include "setup/Clock.h"
+#include "setup/ModGlobal.h"
 
-#include <gtest/gtest.h>
+#include "quiz/QuizColours.h"
+#include "quiz/QuizSession.h"
+#include "quiz/ReviewRows.h"
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <memory>
 #include <string>
-#include <vector>
-
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 

@@ -1,10 +1,12 @@
 // The quiz screen's side band, pointer tracking, viewers, countdown and layout.
-#include "QuizScreenFixture.h"
+#include "ui/Twips.h"
 
-#include "Encoder.h"
-#include "Twips.h"
-#include "frmBrano.h"
-#include "frmImmagineDyn.h"
+#include "quiz/frmBrano.h"
+#include "quiz/frmImmagineDyn.h"
+
+#include "tools/Encoder.h"
+
+#include "QuizScreenFixture.h"
 
 #include <QPushButton>
 

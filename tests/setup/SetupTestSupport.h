@@ -4,28 +4,26 @@
 // fixture bank as "rcv14.dat", the globals reset around every test, statistics
 // written through the store, and generated banks for the larger cases.
 
-#include "Encoder.h"
+#include "bank/BankRandom.h"
+#include "bank/cDocumento.h"
+#include "bank/cRecordBase.h"
+#include "bank/DataFolders.h"
+#include "bank/ProgramFolder.h"
+
+#include "setup/Clock.h"
+#include "setup/ModFunzioni.h"
+#include "setup/ModGlobal.h"
+#include "setup/TestSettings.h"
+
+#include "tools/Encoder.h"
+
 #include "Fixtures.h"
-
-#include "Clock.h"
-#include "ModFunzioni.h"
-#include "TestSettings.h"
-
-#include "ModGlobal.h"
-
-#include "BankRandom.h"
-#include "DataFolders.h"
-#include "ProgramFolder.h"
-#include "cDocumento.h"
-#include "cRecordBase.h"
-
 #include "TestFiles.h"
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <memory>
 #include <string>

@@ -1,9 +1,9 @@
 // The suspended-test file: what SaveSession writes, and what loading rebuilds
 // from it in both layouts, including every refusal.
 
-#include "SetupTestSupport.h"
+#include "setup/SessionLoader.h"
 
-#include "SessionLoader.h"
+#include "SetupTestSupport.h"
 
 #include <csignal>
 #include <initializer_list>

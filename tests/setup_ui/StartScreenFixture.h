@@ -1,17 +1,20 @@
 #pragma once
 
+#include "bank/BankRandom.h"
+#include "bank/ProgramFolder.h"
+
+#include "setup/frmStart.h"
+#include "setup/ModFunzioni.h"
+#include "setup/ModGlobal.h"
+#include "setup/TestSettings.h"
+
+#include "ui/AppSettings.h"
+#include "ui/ModWindows.h"
+
+#include "tools/Encoder.h"
+
 #include "Fixtures.h"
 #include "ScriptedPrompts.h"
-
-#include "AppSettings.h"
-#include "BankRandom.h"
-#include "Encoder.h"
-#include "ModFunzioni.h"
-#include "ModGlobal.h"
-#include "ModWindows.h"
-#include "ProgramFolder.h"
-#include "TestSettings.h"
-#include "frmStart.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -19,10 +22,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 

@@ -1,20 +1,11 @@
-#include "StartScreenFixture.h"
+#include "ui/Twips.h"
 
-#include "QtText.h"
-#include "SubMain.h"
-#include "Twips.h"
+#include "app/SubMain.h"
+
+#include "StartScreenFixture.h"
 
 #include <QPushButton>
 #include <QTimer>
-
-TEST(QtText, Cp1252AndUtf8Conversions)
-{
-    EXPECT_EQ(QtText::FromCp1252("\x80 \xE0\xE8\xF9"), QString("€ àèù"));
-    EXPECT_EQ(QtText::ToCp1252(QString("€ àèù")), "\x80 \xE0\xE8\xF9");
-    EXPECT_EQ(QtText::FromUtf8("perché"), QString("perché"));
-    // Typed text cp1252 cannot hold does not break the file it goes to.
-    EXPECT_EQ(QtText::ToCp1252(QString::fromUtf8("a\u4E2Db")), "a?b");
-}
 
 TEST(Twips, FifteenTwipsToThePixelAt96Dpi)
 {

@@ -1,5 +1,5 @@
-#include "cMousePointer.h"
-#include "frmModal.h"
+#include "setup/cMousePointer.h"
+#include "setup/frmModal.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
 #include <optional>
 #include <stdexcept>
 

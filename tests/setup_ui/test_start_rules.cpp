@@ -1,7 +1,7 @@
-#include "StartRules.h"
+#include "bank/cArgomenti.h"
+#include "bank/ModThemes.h"
 
-#include "ModThemes.h"
-#include "cArgomenti.h"
+#include "setup/StartRules.h"
 
 #include <gtest/gtest.h>
 

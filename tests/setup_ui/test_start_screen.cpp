@@ -1,6 +1,6 @@
-#include "StartScreenFixture.h"
+#include "bank/TextFile.h"
 
-#include "TextFile.h"
+#include "StartScreenFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>

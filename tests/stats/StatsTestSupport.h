@@ -5,24 +5,22 @@
 // 5-8 topic 2, gazette 101-104; 9-12 topic 3, gazette 201-204) and its
 // statistics file written through the store the program uses.
 
-#include "Encoder.h"
+#include "bank/cRecordBase.h"
+#include "bank/ProgramFolder.h"
+
+#include "setup/Clock.h"
+#include "setup/ModGlobal.h"
+#include "setup/TestSettings.h"
+
+#include "tools/Encoder.h"
+
 #include "Fixtures.h"
-
-#include "Clock.h"
-#include "TestSettings.h"
-
-#include "ModGlobal.h"
-
-#include "ProgramFolder.h"
-#include "cRecordBase.h"
-
 #include "TestFiles.h"
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <string>
 #include <utility>

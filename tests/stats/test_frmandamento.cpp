@@ -1,11 +1,11 @@
 // The progress window offscreen: what reaches the chart and the table, the
 // topic combo, saving the chart, closing.
+#include "setup/frmAndamento.h"
+
+#include "ui/Prompts.h"
+#include "ui/QtText.h"
+
 #include "StatsTestSupport.h"
-
-#include "frmAndamento.h"
-
-#include "Prompts.h"
-#include "QtText.h"
 #include "ScriptedPrompts.h"
 
 #include <QBarCategoryAxis>

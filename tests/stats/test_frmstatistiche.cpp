@@ -1,9 +1,9 @@
 // The statistics window offscreen, its message boxes answered by a script.
+#include "setup/frmStatistiche.h"
+
+#include "ui/Prompts.h"
+
 #include "StatsTestSupport.h"
-
-#include "frmStatistiche.h"
-
-#include "Prompts.h"
 #include "ScriptedPrompts.h"
 
 #include <QAbstractItemModel>
@@ -14,9 +14,8 @@
 #include <QTableView>
 #include <QTest>
 
-#include <gmock/gmock.h>
-
 #include <functional>
+#include <gmock/gmock.h>
 #include <memory>
 
 using namespace statstest;

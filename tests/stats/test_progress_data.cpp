@@ -1,10 +1,9 @@
 // The progress window's figures from a crafted log and statistics file, without a display.
+#include "setup/ProgressData.h"
+
 #include "StatsTestSupport.h"
 
-#include "ProgressData.h"
-
 #include <gmock/gmock.h>
-
 #include <tuple>
 
 using namespace statstest;

@@ -1,7 +1,7 @@
 // The statistics window's rows and resets, without a display.
-#include "StatsTestSupport.h"
+#include "setup/StatisticsRows.h"
 
-#include "StatisticsRows.h"
+#include "StatsTestSupport.h"
 
 #include <gmock/gmock.h>
 

@@ -1,9 +1,9 @@
-#include "BankChecker.h"
-#include "Encoder.h"
+#include "tools/BankChecker.h"
+#include "tools/Encoder.h"
+
 #include "Fixtures.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 
 namespace {

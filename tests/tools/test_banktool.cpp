@@ -1,12 +1,12 @@
 // The built tessarondequiz-bank run as a user runs it.
 
+#include "bank/cRecordBase.h"
+
 #include "Fixtures.h"
 #include "ToolTestSupport.h"
-#include "cRecordBase.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-
 #include <sstream>
 #include <sys/wait.h>
 

@@ -1,20 +1,19 @@
 // The bank tool's draw and resume, run as a user runs them, against the test
 // builder and the session reader called in this process on the same bank.
 
+#include "bank/BankRandom.h"
+#include "bank/ProgramFolder.h"
+
+#include "setup/Clock.h"
+#include "setup/ModFunzioni.h"
+#include "setup/ModGlobal.h"
+#include "setup/TestSettings.h"
+
 #include "Fixtures.h"
 #include "ToolTestSupport.h"
 
-#include "Clock.h"
-#include "ModFunzioni.h"
-#include "ModGlobal.h"
-#include "TestSettings.h"
-
-#include "BankRandom.h"
-#include "ProgramFolder.h"
-
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-
 #include <sstream>
 #include <sys/wait.h>
 

@@ -1,10 +1,12 @@
-#include "BankChecker.h"
-#include "Cp1252.h"
+#include "bank/cDocumento.h"
+#include "bank/Cp1252.h"
+#include "bank/TextFile.h"
+
+#include "tools/BankChecker.h"
+#include "tools/SourceCompiler.h"
+
 #include "Fixtures.h"
-#include "SourceCompiler.h"
-#include "TextFile.h"
 #include "ToolTestSupport.h"
-#include "cDocumento.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "cFiltroMain.h"
+#include "bank/cDocumento.h"
+#include "bank/cQuesiti.h"
+#include "bank/cRecordBase.h"
+#include "bank/cSetEsame.h"
+#include "bank/ModThemes.h"
 
-#include "../bank/ModThemes.h"
-#include "../bank/cDocumento.h"
-#include "../bank/cQuesiti.h"
-#include "../bank/cRecordBase.h"
-#include "../bank/cSetEsame.h"
+#include "setup/cFiltroMain.h"
 
 #include <filesystem>
 #include <memory>

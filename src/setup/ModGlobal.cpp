@@ -1,8 +1,8 @@
-#include "ModGlobal.h"
+#include "setup/ModGlobal.h"
 
-#include "BuildConstants.h"
+#include "bank/DataFolders.h"
 
-#include "../bank/DataFolders.h"
+#include "setup/BuildConstants.h"
 
 namespace ModGlobal {
 

@@ -1,4 +1,4 @@
-#include "Cp1252.h"
+#include "bank/Cp1252.h"
 
 #include <array>
 #include <cstdint>
@@ -52,7 +52,11 @@ std::string ToUtf8(std::string_view cp1252)
     return out;
 }
 
-std::optional<std::string> FromUtf8(std::string_view utf8, size_t* badOffset)
+namespace {
+
+// Converts until a character cp1252 cannot hold: a lenient conversion writes
+// "?" for it and goes on, a strict one stops and gives its offset.
+std::optional<std::string> Convert(std::string_view utf8, bool lenient, size_t* badOffset)
 {
     std::string out;
     out.reserve(utf8.size());
@@ -77,14 +81,25 @@ std::optional<std::string> FromUtf8(std::string_view utf8, size_t* badOffset)
         // Overlong forms are invalid UTF-8, not another spelling of an ASCII character.
         static constexpr char32_t Smallest[] = {0, 0x80, 0x800, 0x10000};
         if (ok && extra > 0 && cp < Smallest[extra]) ok = false;
+        // A broken sequence costs one byte: what follows it is read again.
+        if (!ok) i = start + 1;
         const auto byte = ok ? ByteOf(cp) : std::nullopt;
-        if (!byte) {
+        if (!byte && !lenient) {
             if (badOffset) *badOffset = start;
             return std::nullopt;
         }
-        out.push_back(*byte);
+        out.push_back(byte ? *byte : '?');
     }
     return out;
 }
+
+}  // namespace
+
+std::optional<std::string> FromUtf8(std::string_view utf8, size_t* badOffset)
+{
+    return Convert(utf8, false, badOffset);
+}
+
+std::string FromUtf8Lenient(std::string_view utf8) { return *Convert(utf8, true, nullptr); }
 
 }  // namespace Cp1252

@@ -1,6 +1,6 @@
-#include "Prompts.h"
+#include "ui/Prompts.h"
 
-#include "QtText.h"
+#include "ui/QtText.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "AppSettings.h"
+#include "ui/AppSettings.h"
 
 #include <QSettings>
 

@@ -1,4 +1,4 @@
-#include "ModWindows.h"
+#include "ui/ModWindows.h"
 
 #include <QApplication>
 #include <QEvent>

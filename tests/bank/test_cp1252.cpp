@@ -1,4 +1,4 @@
-#include "Cp1252.h"
+#include "bank/Cp1252.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +38,8 @@ TEST(Cp1252, RefusesWhatTheCodePageCannotHoldAndSaysWhere)
     EXPECT_FALSE(Cp1252::FromUtf8("\xE2\x82", &bad));  // truncated sequence
     EXPECT_FALSE(Cp1252::FromUtf8("😀", &bad));
     EXPECT_FALSE(Cp1252::FromUtf8("\xC0\xAF", &bad));  // overlong "/"
+    // Typed text cp1252 cannot hold does not break the file it goes to.
+    EXPECT_EQ(Cp1252::FromUtf8Lenient("a\u4E2Db \xE8 €"), "a?b ? \x80");
 }
 
 }  // namespace
