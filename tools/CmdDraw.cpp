@@ -24,23 +24,6 @@ int BadOption(const std::string& why)
     return BadUsage;
 }
 
-// The topic-list row as the start screen applies it to the test settings.
-void ApplyFilterRow(const cFiltroMain& f)
-{
-    using namespace ModGlobal;
-    if (f.UltimoArg < 1 && f.PrimoArg > 0) {
-        TopicFilter = f.PrimoArg;
-        TopicRangeFirst = TopicRangeLast = TopicRangeExtra = 0;
-    } else {
-        TopicFilter = 0;
-        TopicRangeFirst = f.PrimoArg;
-        TopicRangeLast = f.UltimoArg;
-        TopicRangeExtra = f.ExtraArg;
-    }
-    GazetteRangeFirst = f.PrimoIDGazzetta;
-    GazetteRangeLast = f.UltimoIDGazzetta;
-}
-
 }  // namespace
 
 int Draw(const Args& args)
@@ -85,7 +68,7 @@ int Draw(const Args& args)
     KeepAnswerOrder = keepOrder;
     RecordWrongAnswers = true;
     OrderMode = static_cast<int32_t>(order);
-    ApplyFilterRow(Filters.at(static_cast<size_t>(row)));
+    ModFunzioni::ApplyTopicFilter(static_cast<int>(row));
     QuestionCount = static_cast<int32_t>(count);
     StartNumber = static_cast<int32_t>(start);
     ResumeIndex = -1;

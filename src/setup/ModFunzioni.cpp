@@ -9,6 +9,7 @@
 #include "setup/ModGlobal.h"
 #include "setup/TestSettings.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
@@ -236,6 +237,23 @@ void DefineFilters()
     AddTopicFilter(BuildConstants::FirstTopic, BuildConstants::LastTopic, -1, -1, "TUTTI I QUESITI", -1);
     for (int32_t topic = BuildConstants::FirstTopic; topic <= BuildConstants::LastTopic; ++topic)
         AddTopicFilter(topic, -1, -1, -1, "   *", -1);
+}
+
+void ApplyTopicFilter(int row)
+{
+    if (Filters.empty()) return;
+    const cFiltroMain& f = Filters[static_cast<size_t>(std::clamp(row, 0, static_cast<int>(Filters.size()) - 1))];
+    if (f.UltimoArg < 1 && f.PrimoArg > 0) {
+        TopicFilter = f.PrimoArg;
+        TopicRangeFirst = TopicRangeLast = TopicRangeExtra = 0;
+    } else {
+        TopicFilter = 0;
+        TopicRangeFirst = f.PrimoArg;
+        TopicRangeLast = f.UltimoArg;
+        TopicRangeExtra = f.ExtraArg;
+    }
+    GazetteRangeFirst = f.PrimoIDGazzetta;
+    GazetteRangeLast = f.UltimoIDGazzetta;
 }
 
 namespace {

@@ -41,6 +41,10 @@ void AddTopicFilter(int32_t first, int32_t last, int32_t firstGazette, int32_t l
 void DefineExamSets();
 void DefineFilters();
 
+// The topic and gazette filters of the test settings from a row of the topic
+// list (a row outside the list takes the nearest one).
+void ApplyTopicFilter(int row);
+
 // The system temporary folder (tests point it elsewhere) and the print file in it.
 std::filesystem::path TempFolder();
 void SetTempFolder(const std::filesystem::path& folder);

@@ -477,23 +477,7 @@ void frmStart::ApplyOrderOptions()
     txtNumeroIniziale->setVisible(fromNumber);
 }
 
-void frmStart::ApplyTopicFilter()
-{
-    if (Filters.empty()) return;
-    const int row = std::max(0, lstElencoFiltri->currentRow());
-    const cFiltroMain& f = Filters[static_cast<size_t>(std::min<int>(row, static_cast<int>(Filters.size()) - 1))];
-    if (f.UltimoArg < 1 && f.PrimoArg > 0) {
-        TopicFilter = f.PrimoArg;
-        TopicRangeFirst = TopicRangeLast = TopicRangeExtra = 0;
-    } else {
-        TopicFilter = 0;
-        TopicRangeFirst = f.PrimoArg;
-        TopicRangeLast = f.UltimoArg;
-        TopicRangeExtra = f.ExtraArg;
-    }
-    GazetteRangeFirst = f.PrimoIDGazzetta;
-    GazetteRangeLast = f.UltimoIDGazzetta;
-}
+void frmStart::ApplyTopicFilter() { ModFunzioni::ApplyTopicFilter(lstElencoFiltri->currentRow()); }
 
 void frmStart::SelectTheme()
 {

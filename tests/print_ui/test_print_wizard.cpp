@@ -15,7 +15,7 @@
 #include "print/ProgressSlider.h"
 
 #include "PrintTestSupport.h"
-#include "ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QCheckBox>
 #include <QLabel>

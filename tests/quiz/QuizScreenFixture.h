@@ -14,7 +14,7 @@
 #include "quiz/frmMain.h"
 
 #include "Fixtures.h"
-#include "ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -14,7 +14,7 @@
 #include "tools/Encoder.h"
 
 #include "Fixtures.h"
-#include "ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -6,7 +6,7 @@
 #include "ui/QtText.h"
 
 #include "StatsTestSupport.h"
-#include "ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -4,7 +4,7 @@
 #include "ui/Prompts.h"
 
 #include "StatsTestSupport.h"
-#include "ScriptedPrompts.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QAbstractItemModel>
 #include <QComboBox>

@@ -1,0 +1,54 @@
+#pragma once
+
+// Scratch folders, whole files, readable banks and the fixture files of tests/fixtures.
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace support {
+
+namespace fs = std::filesystem;
+
+// A folder removed with everything in it, even what a test made read-only.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const fs::path& path() const { return m_path; }
+    fs::path operator/(const std::string& name) const { return m_path / name; }
+
+private:
+    fs::path m_path;
+};
+
+std::string ReadBytes(const fs::path& path);
+void WriteBytes(const fs::path& path, std::string_view bytes);
+
+// A data file from readable lines (cp1252): the value of every text tag is
+// written in its stored form, everything else as it is.
+std::string BankText(std::initializer_list<std::string_view> lines, std::string_view eol = "\r\n");
+
+// The fixture banks, encoded at build time from tests/fixtures/NAME.txt into
+// <build>/fixtures/NAME.dat, with the fixture images beside them.
+namespace Fixtures {
+fs::path Dir();
+fs::path Bank(const std::string& name);
+// The readable source of a fixture bank, and any other file under tests/fixtures.
+fs::path Source(const std::string& relative);
+// The shipped bank in the program folder.
+fs::path Shipped();
+// The case folders of tests/fixtures/<group>, sorted by name.
+std::vector<fs::path> Cases(const std::string& group);
+}  // namespace Fixtures
+
+// Compares `actual` with the expected file; with TQ_REGENERATE=1 in the
+// environment the file is written instead (new or changed expectations).
+void ExpectFile(const fs::path& expected, const std::string& actual);
+
+}  // namespace support
