@@ -1,5 +1,6 @@
 #include "print/ProgressSlider.h"
 
+#include "ui/Controls.h"
 #include "ui/Twips.h"
 
 #include <QCoreApplication>
@@ -15,8 +16,7 @@ ProgressSlider::ProgressSlider(QWidget* parent) : QWidget(parent)
 {
     setObjectName("ProgressSlider");
     setAccessibleName(QStringLiteral("Avanzamento"));
-    barOuter = new QFrame(this);
-    barOuter->setObjectName("barOuter");
+    barOuter = Controls::Named(new QFrame(this), "barOuter");
     barOuter->setFrameShape(QFrame::Panel);
     barOuter->setFrameShadow(QFrame::Sunken);
     barOuter->setLineWidth(1);
@@ -25,8 +25,7 @@ ProgressSlider::ProgressSlider(QWidget* parent) : QWidget(parent)
     outer.setColor(QPalette::Window, Qt::white);
     barOuter->setPalette(outer);
 
-    barInner = new QFrame(barOuter);
-    barInner->setObjectName("barInner");
+    barInner = Controls::Named(new QFrame(barOuter), "barInner");
     barInner->setAutoFillBackground(true);
     QPalette inner = barInner->palette();
     inner.setColor(QPalette::Window, QColor(40, 90, 170));

@@ -1,5 +1,6 @@
 #include "print/frmPrint.h"
 
+#include "ui/Controls.h"
 #include "ui/QtText.h"
 
 #include "print/DesktopOpener.h"
@@ -103,30 +104,24 @@ void frmPrint::AddStep(Page* page)
 
 void frmPrint::BuildControls()
 {
-    auto* banner = new QWidget(this);
-    banner->setObjectName("picBanner");
+    auto* banner = Controls::Named(new QWidget(this), "picBanner");
     banner->setAutoFillBackground(true);
     QPalette palette = banner->palette();
     palette.setColor(QPalette::Window, Qt::white);
     palette.setColor(QPalette::WindowText, Qt::black);
     banner->setPalette(palette);
 
-    lbHeader = new QLabel(banner);
-    lbHeader->setObjectName("lbHeader");
+    lbHeader = Controls::Label(banner, "lbHeader");
     QFont headerFont = lbHeader->font();
     headerFont.setBold(true);
     headerFont.setPointSizeF(headerFont.pointSizeF() * 1.25);
     lbHeader->setFont(headerFont);
-    lbDesc = new QLabel(banner);
-    lbDesc->setObjectName("lbDesc");
+    lbDesc = Controls::Label(banner, "lbDesc");
     lbDesc->setWordWrap(true);
 
-    auto* picLogo = new QLabel(banner);
-    picLogo->setObjectName("picLogo");
+    auto* picLogo = Controls::Named(new QLabel(banner), "picLogo", QStringLiteral("Logo di Paginatrice"));
     picLogo->setPixmap(LogoPicture());
-    picLogo->setAccessibleName(QStringLiteral("Logo di Paginatrice"));
-    lbLogo = new QLabel(QStringLiteral("Paginatrice"), banner);
-    lbLogo->setObjectName("lbLogo");
+    lbLogo = Controls::Label(banner, "lbLogo", QStringLiteral("Paginatrice"));
     QFont logoFont = lbLogo->font();
     logoFont.setBold(true);
     logoFont.setItalic(true);
@@ -147,17 +142,13 @@ void frmPrint::BuildControls()
     bannerLayout->addWidget(picLogo, 0, Qt::AlignVCenter);
     bannerLayout->addWidget(lbLogo, 0, Qt::AlignVCenter);
 
-    picContainer = new QWidget(this);
-    picContainer->setObjectName("picContainer");
+    picContainer = Controls::Named(new QWidget(this), "picContainer");
     m_stack = new QStackedLayout(picContainer);
     m_stack->setContentsMargins(0, 0, 0, 0);
 
-    cmdWalk[0] = new QPushButton(QStringLiteral("<  &Indietro"), this);
-    cmdWalk[0]->setObjectName("cmdWalk0");
-    cmdWalk[1] = new QPushButton(QStringLiteral("&Avanti  >"), this);
-    cmdWalk[1]->setObjectName("cmdWalk1");
-    cmdEsci = new QPushButton(QStringLiteral("Esci"), this);
-    cmdEsci->setObjectName("cmdEsci");
+    cmdWalk[0] = Controls::Named(new QPushButton(QStringLiteral("<  &Indietro"), this), "cmdWalk0");
+    cmdWalk[1] = Controls::Named(new QPushButton(QStringLiteral("&Avanti  >"), this), "cmdWalk1");
+    cmdEsci = Controls::Named(new QPushButton(QStringLiteral("Esci"), this), "cmdEsci");
     for (QPushButton* button : {cmdWalk[0], cmdWalk[1], cmdEsci}) {
         button->setAutoDefault(false);
         button->setMinimumWidth(button->sizeHint().width() + 24);

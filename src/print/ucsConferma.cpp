@@ -1,5 +1,7 @@
 #include "print/ucsConferma.h"
 
+#include "ui/Controls.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -15,8 +17,7 @@ ucsConferma::ucsConferma(QWidget* parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(14);
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(texts[i], this);
-        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        auto* label = Controls::Label(this, QStringLiteral("Label%1").arg(i + 1), texts[i]);
         label->setWordWrap(true);
         if (i == 2) {
             QFont font = label->font();

@@ -2,6 +2,7 @@
 
 #include "setup/cMousePointer.h"
 
+#include "ui/Controls.h"
 #include "ui/Prompts.h"
 
 #include "print/CPaginatrice.h"
@@ -16,8 +17,7 @@
 ucsElab::ucsElab(QWidget* parent) : QWidget(parent)
 {
     setObjectName("ucsElab");
-    auto* lbCreazione = new QLabel(QStringLiteral("Creazione del documento in corso..."), this);
-    lbCreazione->setObjectName("lbCreazione");
+    auto* lbCreazione = Controls::Label(this, "lbCreazione", QStringLiteral("Creazione del documento in corso..."));
     m_slider = new ProgressSlider(this);
 
     auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "print/ucsFine.h"
 
+#include "ui/Controls.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 
@@ -13,27 +14,24 @@
 ucsFine::ucsFine(QWidget* parent) : QWidget(parent)
 {
     setObjectName("ucsFine");
-    auto* lbConclusa = new QLabel(QStringLiteral("Operazione conclusa!"), this);
-    lbConclusa->setObjectName("lbConclusa");
+    auto* lbConclusa = Controls::Label(this, "lbConclusa", QStringLiteral("Operazione conclusa!"));
     QFont font = lbConclusa->font();
     font.setBold(true);
     font.setPointSizeF(font.pointSizeF() * 1.3);
     lbConclusa->setFont(font);
-    auto* lbUscita = new QLabel(QStringLiteral("Clicca su \"Fine\" per uscire dalla funzione di stampa."), this);
-    lbUscita->setObjectName("lbUscita");
+    auto* lbUscita =
+        Controls::Label(this, "lbUscita", QStringLiteral("Clicca su \"Fine\" per uscire dalla funzione di stampa."));
     lbUscita->setWordWrap(true);
 
     // Where the document is, with a way to it: the user may have no word
     // processor, or may not find the one that opened.
     m_saved = new QWidget(this);
-    auto* lbSalvato = new QLabel(QStringLiteral("Il documento è stato salvato in:"), m_saved);
-    lbPercorso = new QLabel(m_saved);
-    lbPercorso->setObjectName("lbPercorso");
+    auto* lbSalvato = Controls::Label(m_saved, "lbSalvato", QStringLiteral("Il documento è stato salvato in:"));
+    lbPercorso = Controls::Label(m_saved, "lbPercorso");
     lbPercorso->setWordWrap(true);
-    lbPercorso->setTextFormat(Qt::PlainText);
     lbPercorso->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* cmdCartella = new QPushButton(QStringLiteral("Apri la &cartella"), m_saved);
-    cmdCartella->setObjectName("cmdCartella");
+    auto* cmdCartella =
+        Controls::Named(new QPushButton(QStringLiteral("Apri la &cartella"), m_saved), "cmdCartella");
     cmdCartella->setAutoDefault(false);
     cmdCartella->setMinimumWidth(cmdCartella->sizeHint().width() + 24);
     connect(cmdCartella, &QPushButton::clicked, this, &ucsFine::OpenFolder);

@@ -1,5 +1,6 @@
 #include "print/ucsFormato.h"
 
+#include "ui/Controls.h"
 #include "ui/Prompts.h"
 
 #include "print/CPaginatrice.h"
@@ -85,14 +86,12 @@ void Paint(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
 ucsFormato::ucsFormato(QWidget* parent) : QWidget(parent)
 {
     setObjectName("ucsFormato");
-    lbTitolo = new QLabel(QStringLiteral("In quale formato vuoi stampare i quiz?"), this);
-    lbTitolo->setObjectName("lbTitolo");
+    lbTitolo = Controls::Label(this, "lbTitolo", QStringLiteral("In quale formato vuoi stampare i quiz?"));
     QFont titleFont = lbTitolo->font();
     titleFont.setBold(true);
     lbTitolo->setFont(titleFont);
 
-    auto* stage = new QWidget(this);
-    stage->setObjectName("picStage");
+    auto* stage = Controls::Named(new QWidget(this), "picStage");
     stage->setAutoFillBackground(true);
     Paint(stage, QPalette::Window, kStage);
     auto* grid = new QGridLayout(stage);
@@ -102,8 +101,7 @@ ucsFormato::ucsFormato(QWidget* parent) : QWidget(parent)
 
     const QString captions[2] = {QStringLiteral("Su più righe"), QStringLiteral("Su più colonne")};
     for (int i = 0; i < 2; ++i) {
-        picFormat[i] = new QLabel(stage);
-        picFormat[i]->setObjectName(QStringLiteral("picFormat%1").arg(i));
+        picFormat[i] = Controls::Named(new QLabel(stage), QStringLiteral("picFormat%1").arg(i), captions[i]);
         picFormat[i]->setPixmap(Preview(i == 1));
         // The picture box's colour shows as a frame round the preview.
         picFormat[i]->setMargin(5);
@@ -111,11 +109,9 @@ ucsFormato::ucsFormato(QWidget* parent) : QWidget(parent)
         Paint(picFormat[i], QPalette::Window, kPicOther);
         picFormat[i]->setCursor(Qt::PointingHandCursor);
         picFormat[i]->setFocusPolicy(Qt::StrongFocus);
-        picFormat[i]->setAccessibleName(captions[i]);
         picFormat[i]->installEventFilter(this);
 
-        lbHeaderFormato[i] = new QLabel(captions[i], stage);
-        lbHeaderFormato[i]->setObjectName(QStringLiteral("lbHeaderFormato%1").arg(i));
+        lbHeaderFormato[i] = Controls::Label(stage, QStringLiteral("lbHeaderFormato%1").arg(i), captions[i]);
         lbHeaderFormato[i]->setAlignment(Qt::AlignCenter);
         lbHeaderFormato[i]->setCursor(Qt::PointingHandCursor);
         Paint(lbHeaderFormato[i], QPalette::WindowText, kLabelOther);

@@ -1,5 +1,7 @@
 #include "print/ucsOpzioni1.h"
 
+#include "ui/Controls.h"
+
 #include "print/ModPrint.h"
 
 #include <QCheckBox>
@@ -9,17 +11,16 @@
 ucsOpzioni1::ucsOpzioni1(QWidget* parent) : QWidget(parent)
 {
     setObjectName("ucsOpzioni1");
-    auto* lbTitolo = new QLabel(QStringLiteral("Personalizza il contenuto del documento:"), this);
-    lbTitolo->setObjectName("lbTitolo");
+    auto* lbTitolo = Controls::Label(this, "lbTitolo", QStringLiteral("Personalizza il contenuto del documento:"));
     QFont font = lbTitolo->font();
     font.setBold(true);
     lbTitolo->setFont(font);
-    ckArgomenti = new QCheckBox(QStringLiteral("Scrivi l'argomento accanto al testo della domanda"), this);
-    ckArgomenti->setObjectName("ckArgomenti");
-    ckNumeri = new QCheckBox(QStringLiteral("Riporta il numero identificativo di ciascuna domanda"), this);
-    ckNumeri->setObjectName("ckNumeri");
-    ckDifficolta = new QCheckBox(QStringLiteral("Riporta il livello di difficoltà di ciascuna domanda"), this);
-    ckDifficolta->setObjectName("ckDifficolta");
+    ckArgomenti = Controls::Named(
+        new QCheckBox(QStringLiteral("Scrivi l'argomento accanto al testo della domanda"), this), "ckArgomenti");
+    ckNumeri = Controls::Named(
+        new QCheckBox(QStringLiteral("Riporta il numero identificativo di ciascuna domanda"), this), "ckNumeri");
+    ckDifficolta = Controls::Named(
+        new QCheckBox(QStringLiteral("Riporta il livello di difficoltà di ciascuna domanda"), this), "ckDifficolta");
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -5,6 +5,7 @@
 #include "setup/cMousePointer.h"
 #include "setup/TestSettings.h"
 
+#include "ui/Controls.h"
 #include "ui/Prompts.h"
 
 #include "print/CPaginatrice.h"
@@ -17,10 +18,9 @@
 ucsStartup::ucsStartup(QWidget* parent) : QWidget(parent)
 {
     setObjectName("ucsStartup");
-    auto* lbLettura = new QLabel(QStringLiteral("E' in corso la lettura dei quesiti da stampare..."), this);
-    lbLettura->setObjectName("lbLettura");
-    auto* lbAttendere = new QLabel(QStringLiteral("Attendere prego..."), this);
-    lbAttendere->setObjectName("lbAttendere");
+    auto* lbLettura =
+        Controls::Label(this, "lbLettura", QStringLiteral("E' in corso la lettura dei quesiti da stampare..."));
+    auto* lbAttendere = Controls::Label(this, "lbAttendere", QStringLiteral("Attendere prego..."));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -2,6 +2,7 @@
 
 #include "bank/cQuesito.h"
 
+#include "ui/Controls.h"
 #include "ui/QtText.h"
 #include "ui/Twips.h"
 
@@ -21,8 +22,7 @@ frmBrano::frmBrano(std::shared_ptr<cQuesito> question, QWidget* parent, Content 
     setWindowTitle(QStringLiteral("Brano / Spiegazione"));
     setModal(true);
 
-    txtTesto = new QPlainTextEdit(this);
-    txtTesto->setObjectName(QStringLiteral("txtTesto"));
+    txtTesto = Controls::Named(new QPlainTextEdit(this), "txtTesto");
     txtTesto->setReadOnly(true);
     txtTesto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtTesto->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -32,8 +32,7 @@ frmBrano::frmBrano(std::shared_ptr<cQuesito> question, QWidget* parent, Content 
     txtTesto->setFont(font);
     txtTesto->setGeometry(T(60), T(90), T(8595), T(4695));
 
-    cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
+    cmdChiudi = Controls::Named(new QPushButton(QStringLiteral("Chiudi"), this), "cmdChiudi");
     cmdChiudi->setDefault(true);
     const int buttonWidth = T(1215);
     const int buttonHeight = T(375);

@@ -5,6 +5,7 @@
 
 #include "setup/ModGlobal.h"
 
+#include "ui/Controls.h"
 #include "ui/QtText.h"
 #include "ui/Twips.h"
 
@@ -29,11 +30,8 @@ frmImmagineDyn::frmImmagineDyn(std::shared_ptr<cQuesito> question, QWidget* pare
     setWindowTitle(QStringLiteral("Immagine"));
     setModal(true);
 
-    picImg = new QLabel(this);
-    picImg->setObjectName(QStringLiteral("picImg"));
-    picImg->setAccessibleName(QStringLiteral("Immagine del quesito"));
-    cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
+    picImg = Controls::Named(new QLabel(this), "picImg", QStringLiteral("Immagine del quesito"));
+    cmdChiudi = Controls::Named(new QPushButton(QStringLiteral("Chiudi"), this), "cmdChiudi");
     cmdChiudi->setDefault(true);
     cmdChiudi->resize(T(1215), T(375));
     connect(cmdChiudi, &QPushButton::clicked, this, &QDialog::accept);

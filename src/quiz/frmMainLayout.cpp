@@ -1,6 +1,7 @@
 // frmMain: its controls, colours and layout.
 #include "setup/ModGlobal.h"
 
+#include "ui/Controls.h"
 #include "ui/Twips.h"
 
 #include "quiz/frmMain.h"
@@ -18,6 +19,9 @@
 #include <QTimer>
 
 #include <algorithm>
+
+using Controls::Label;
+using Controls::Named;
 
 namespace {
 
@@ -65,21 +69,6 @@ void SetBackground(QWidget* w, const QColor& colour)
     p.setColor(QPalette::Button, colour);
     w->setPalette(p);
     w->setAutoFillBackground(true);
-}
-
-template <typename W>
-W* Named(W* w, const char* name, const QString& accessibleName = {})
-{
-    w->setObjectName(QString::fromLatin1(name));
-    if (!accessibleName.isEmpty()) w->setAccessibleName(accessibleName);
-    return w;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text = {})
-{
-    auto* label = Named(new QLabel(text, parent), name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
 }
 
 // A command of the side band: flat in its own background colour (a platform
@@ -181,19 +170,19 @@ void frmMain::BuildControls()
     picTop = Named(new QWidget(this), "picTop", QStringLiteral("Intestazione"));
     picTop->setAutoFillBackground(true);
 
-    lbLogoTR = MakeLabel(picTop, "lbLogoTR", QStringLiteral("tessarondequiz"));
+    lbLogoTR = Label(picTop, "lbLogoTR", QStringLiteral("tessarondequiz"));
     // The logo takes the band's width over the commands, in the largest size that fits.
     QFont logo = Font("Arial", 13, QFont::Bold);
     logo.setItalic(true);
     while (logo.pointSize() > 7 && QFontMetrics(logo).horizontalAdvance(lbLogoTR->text()) > T(1800) - 4)
         logo.setPointSize(logo.pointSize() - 1);
     lbLogoTR->setFont(logo);
-    lbNumero = MakeLabel(picTop, "lbNumero");
+    lbNumero = Label(picTop, "lbNumero");
     lbNumero->setFont(Font("Tahoma", 9, QFont::Bold));
     lbDifficolta = Named(new OutlinedLabel(picTop), "lbDifficolta");
     lbDifficolta->setFont(Font("Tahoma", 10, QFont::Bold));
     lbDifficolta->setAccessibleDescription(QStringLiteral("Difficoltà"));
-    lbContaRisposte = MakeLabel(picTop, "lbContaRisposte");
+    lbContaRisposte = Label(picTop, "lbContaRisposte");
     lbContaRisposte->setFont(Font("Tahoma", 9, QFont::Bold));
     auto* top = new QHBoxLayout(picTop);
     top->setContentsMargins(T(300), 0, T(300), 0);
@@ -205,33 +194,28 @@ void frmMain::BuildControls()
     top->addStretch(1);
     top->addWidget(lbContaRisposte);
 
-    lbArgomento = MakeLabel(this, "lbArgomento");
+    lbArgomento = Label(this, "lbArgomento");
     lbArgomento->setFont(Font("Tahoma", 8, QFont::Bold));
-    lbQuesito = MakeLabel(this, "lbQuesito");
+    lbQuesito = Label(this, "lbQuesito");
     lbQuesito->setFont(Font("Tahoma", 13));
     lbQuesito->setWordWrap(true);
     lbQuesito->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     for (int i = 0; i < 5; ++i) {
         const QString letter(QChar(u'A' + i));
-        auto* box = new AnswerBox(this);
-        box->setObjectName(QStringLiteral("picBoxRisposta%1").arg(i));
-        box->setAccessibleName(QStringLiteral("Risposta ") + letter);
+        auto* box = Named(new AnswerBox(this), QStringLiteral("picBoxRisposta%1").arg(i),
+                          QStringLiteral("Risposta ") + letter);
         box->setFocusPolicy(Qt::NoFocus);
         box->setAutoFillBackground(true);
         connect(box, &QAbstractButton::clicked, this, [this, i] { AnswerChosen(i); });
         picBoxRisposta[i] = box;
-        picRispSide[i] = new QWidget(box);
-        picRispSide[i]->setObjectName(QStringLiteral("picRispSide%1").arg(i));
+        picRispSide[i] = Named(new QWidget(box), QStringLiteral("picRispSide%1").arg(i),
+                               QStringLiteral("Lato della risposta ") + letter);
         picRispSide[i]->setAutoFillBackground(true);
-        picRispSide[i]->setAccessibleName(QStringLiteral("Lato della risposta ") + letter);
-        lbLetter[i] = new OutlinedLabel(letter, box);
+        lbLetter[i] = Named(new OutlinedLabel(letter, box), QStringLiteral("lbLetter%1").arg(i));
         lbLetter[i]->setAlignment(Qt::AlignCenter);
-        lbLetter[i]->setObjectName(QStringLiteral("lbLetter%1").arg(i));
         lbLetter[i]->setFont(Font("Arial Black", 18, QFont::Black));
-        lbRisposta[i] = new QLabel(box);
-        lbRisposta[i]->setObjectName(QStringLiteral("lbRisposta%1").arg(i));
-        lbRisposta[i]->setTextFormat(Qt::PlainText);
+        lbRisposta[i] = Label(box, QStringLiteral("lbRisposta%1").arg(i));
         lbRisposta[i]->setFont(Font("Tahoma", 11));
         lbRisposta[i]->setWordWrap(true);
         lbRisposta[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -251,9 +235,9 @@ void frmMain::BuildControls()
     stats->setHorizontalSpacing(T(45));
     auto addRow = [&](int row, QLabel*& header, const char* headerName, const QString& caption, QLabel*& value,
                       const char* valueName) {
-        header = MakeLabel(picStatDomanda, headerName, caption);
+        header = Label(picStatDomanda, headerName, caption);
         header->setFont(Font("Tahoma", 8));
-        value = MakeLabel(picStatDomanda, valueName, QStringLiteral("0"));
+        value = Label(picStatDomanda, valueName, QStringLiteral("0"));
         value->setFont(Font("Tahoma", 9, QFont::Bold));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setAccessibleDescription(caption);
@@ -275,17 +259,17 @@ void frmMain::BuildControls()
                        picSide),
         "cmdRispostaCorretta");
 
-    lbHdrTempo = MakeLabel(picSide, "lbHdrTempo", QStringLiteral("TEMPO"));
+    lbHdrTempo = Label(picSide, "lbHdrTempo", QStringLiteral("TEMPO"));
     lbHdrTempo->setFont(Font("Tahoma", 9, QFont::Bold));
     lbHdrTempo->setAlignment(Qt::AlignCenter);
-    lbTempo = MakeLabel(picSide, "lbTempo");
+    lbTempo = Label(picSide, "lbTempo");
     lbTempo->setFont(Font("Tahoma", 14, QFont::Bold));
     lbTempo->setAlignment(Qt::AlignCenter);
     lbTempo->setAccessibleDescription(QStringLiteral("Tempo rimasto"));
 
     picErrata = Named(new QWidget(this), "picErrata", QStringLiteral("Contrassegno ERRATA"));
     picErrata->setAutoFillBackground(true);
-    lbDaRipetere = MakeLabel(picErrata, "lbDaRipetere");
+    lbDaRipetere = Label(picErrata, "lbDaRipetere");
     lbDaRipetere->setFont(Font("Arial", 8, QFont::Bold));
     lbDaRipetere->setWordWrap(true);
     lbDaRipetere->setAlignment(Qt::AlignCenter);

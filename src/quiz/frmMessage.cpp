@@ -1,5 +1,6 @@
 #include "quiz/frmMessage.h"
 
+#include "ui/Controls.h"
 #include "ui/Twips.h"
 
 #include "quiz/frmBrano.h"
@@ -30,17 +31,13 @@ frmMessage::frmMessage(QWidget* mainForm) : QDialog(mainForm), m_mainForm(mainFo
     setWindowTitle(QStringLiteral("Esito risposta"));
     setModal(true);
 
-    picBand = new QWidget(this);
-    picBand->setObjectName(QStringLiteral("picBand"));
+    picBand = Controls::Named(new QWidget(this), "picBand");
     picBand->setAutoFillBackground(true);
-    lbRiga1 = new QLabel(picBand);
-    lbRiga1->setObjectName(QStringLiteral("lbRiga1"));
+    lbRiga1 = Controls::Label(picBand, "lbRiga1");
     lbRiga1->setFont(Tahoma(14, true));
-    lbRiga2 = new QLabel(picBand);
-    lbRiga2->setObjectName(QStringLiteral("lbRiga2"));
+    lbRiga2 = Controls::Label(picBand, "lbRiga2");
     lbRiga2->setFont(Tahoma(11, false));
     for (QLabel* line : {lbRiga1, lbRiga2}) {
-        line->setTextFormat(Qt::PlainText);
         line->setAlignment(Qt::AlignCenter);
         QPalette p = line->palette();
         p.setColor(QPalette::WindowText, Qt::black);
@@ -52,13 +49,11 @@ frmMessage::frmMessage(QWidget* mainForm) : QDialog(mainForm), m_mainForm(mainFo
     band->addWidget(lbRiga1);
     band->addWidget(lbRiga2);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK = Controls::Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
     cmdOK->setDefault(true);
     cmdOK->setMinimumWidth(T(1200));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    cmdSpiegazione = new QPushButton(QStringLiteral("Spiegazione"), this);
-    cmdSpiegazione->setObjectName(QStringLiteral("cmdSpiegazione"));
+    cmdSpiegazione = Controls::Named(new QPushButton(QStringLiteral("Spiegazione"), this), "cmdSpiegazione");
     cmdSpiegazione->setAutoDefault(false);
     cmdSpiegazione->setMinimumWidth(T(1200));
     cmdSpiegazione->hide();

@@ -2,6 +2,7 @@
 
 #include "bank/cQuesiti.h"
 
+#include "ui/Controls.h"
 #include "ui/QtText.h"
 
 #include "quiz/frmImmagineDyn.h"
@@ -67,9 +68,7 @@ frmRevisione::frmRevisione(const cQuesiti& test, QWidget* parent) : QDialog(pare
     m_filter->setSourceModel(m_model);
     m_filter->setFilterKeyColumn(ReviewTableModel::Esito);
 
-    lvRevisione = new QTableView(this);
-    lvRevisione->setObjectName(QStringLiteral("lvRevisione"));
-    lvRevisione->setAccessibleName(QStringLiteral("Quesiti del test"));
+    lvRevisione = Controls::Named(new QTableView(this), "lvRevisione", QStringLiteral("Quesiti del test"));
     lvRevisione->setModel(m_filter);
     lvRevisione->setSelectionBehavior(QAbstractItemView::SelectRows);
     lvRevisione->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -79,9 +78,7 @@ frmRevisione::frmRevisione(const cQuesiti& test, QWidget* parent) : QDialog(pare
     lvRevisione->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     lvRevisione->horizontalHeader()->setStretchLastSection(true);
 
-    txtDettaglio = new QTextBrowser(this);
-    txtDettaglio->setObjectName(QStringLiteral("txtDettaglio"));
-    txtDettaglio->setAccessibleName(QStringLiteral("Quesito selezionato"));
+    txtDettaglio = Controls::Named(new QTextBrowser(this), "txtDettaglio", QStringLiteral("Quesito selezionato"));
     txtDettaglio->setOpenLinks(false);
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
@@ -91,16 +88,13 @@ frmRevisione::frmRevisione(const cQuesiti& test, QWidget* parent) : QDialog(pare
     splitter->setStretchFactor(1, 3);
     splitter->setChildrenCollapsible(false);
 
-    ckSoloErrate = new QCheckBox(QStringLiteral("Solo le risposte errate"), this);
-    ckSoloErrate->setObjectName(QStringLiteral("ckSoloErrate"));
-    cmdImmagine = new QPushButton(QStringLiteral("Vedi immagine"), this);
-    cmdImmagine->setObjectName(QStringLiteral("cmdImmagine"));
+    ckSoloErrate = Controls::Named(new QCheckBox(QStringLiteral("Solo le risposte errate"), this), "ckSoloErrate");
+    cmdImmagine = Controls::Named(new QPushButton(QStringLiteral("Vedi immagine"), this), "cmdImmagine");
     cmdImmagine->setAutoDefault(false);
     QSizePolicy keep = cmdImmagine->sizePolicy();
     keep.setRetainSizeWhenHidden(true);
     cmdImmagine->setSizePolicy(keep);
-    cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    cmdChiudi->setObjectName(QStringLiteral("cmdChiudi"));
+    cmdChiudi = Controls::Named(new QPushButton(QStringLiteral("Chiudi"), this), "cmdChiudi");
     cmdChiudi->setAutoDefault(false);
 
     auto* bottom = new QHBoxLayout;

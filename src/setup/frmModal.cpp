@@ -2,6 +2,7 @@
 
 #include "setup/cMousePointer.h"
 
+#include "ui/Controls.h"
 #include "ui/QtText.h"
 
 #include <QCloseEvent>
@@ -22,14 +23,12 @@ frmModal::frmModal(IModalProcess& process, QWidget* parent) : QDialog(parent), m
     const std::string text = m_process.WindowText();
     setWindowTitle(caption.empty() ? QStringLiteral("Attendere prego.") : QtText::FromUtf8(caption));
 
-    lbText = new QLabel(text.empty() ? QStringLiteral("Elaborazione in corso...") : QtText::FromUtf8(text), this);
-    lbText->setObjectName("lbText");
+    lbText = Controls::Label(this, "lbText",
+                             text.empty() ? QStringLiteral("Elaborazione in corso...") : QtText::FromUtf8(text));
     lbText->setAlignment(Qt::AlignCenter);
     lbText->setWordWrap(true);
-    cmdAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
-    cmdAnnulla->setObjectName("cmdAnnulla");
-    cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    cmdChiudi->setObjectName("cmdChiudi");
+    cmdAnnulla = Controls::Named(new QPushButton(QStringLiteral("Annulla"), this), "cmdAnnulla");
+    cmdChiudi = Controls::Named(new QPushButton(QStringLiteral("Chiudi"), this), "cmdChiudi");
     cmdChiudi->setVisible(false);
     cmdChiudi->setEnabled(false);
     cmdAnnulla->setVisible(m_process.AbortAllowed());
