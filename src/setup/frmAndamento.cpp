@@ -1,13 +1,15 @@
 #include "setup/frmAndamento.h"
 
-#include "bank/cDocumento.h"
+#include "bank/ErrorText.h"
 
 #include "setup/Clock.h"
 #include "setup/frmModal.h"
 #include "setup/ModFunzioni.h"
 #include "setup/ModGlobal.h"
 #include "setup/TestSettings.h"
+#include "setup/TopicChoice.h"
 
+#include "ui/Controls.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 
@@ -73,16 +75,12 @@ void frmAndamento::ShowModal(QWidget* parent)
 
 void frmAndamento::BuildControls()
 {
-    lbArgomento = new QLabel(QStringLiteral("Argomento:"), this);
-    lbArgomento->setObjectName("lbArgomento");
-    cbArgomenti = new QComboBox(this);
-    cbArgomenti->setObjectName("cbArgomenti");
-    cbArgomenti->setAccessibleName(QStringLiteral("Argomento"));
+    using Controls::Named;
+    lbArgomento = Controls::Label(this, "lbArgomento", QStringLiteral("Argomento:"));
+    cbArgomenti = Controls::Captioned(lbArgomento, new QComboBox(this), "cbArgomenti");
     cbArgomenti->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    lbArgomento->setBuddy(cbArgomenti);
 
-    lbRiepilogo = new QLabel(this);
-    lbRiepilogo->setObjectName("lbRiepilogo");
+    lbRiepilogo = Controls::Label(this, "lbRiepilogo");
     QFont bold = lbRiepilogo->font();
     bold.setBold(true);
     lbRiepilogo->setFont(bold);
@@ -90,9 +88,7 @@ void frmAndamento::BuildControls()
     picGrafico = BuildChart();
 
     m_table = new QStandardItemModel(0, static_cast<int>(kColumnTitles.size()), this);
-    lvArgomenti = new QTableView(this);
-    lvArgomenti->setObjectName("lvArgomenti");
-    lvArgomenti->setAccessibleName(QStringLiteral("Quesiti per argomento"));
+    lvArgomenti = Named(new QTableView(this), "lvArgomenti", QStringLiteral("Quesiti per argomento"));
     lvArgomenti->setModel(m_table);
     lvArgomenti->setSelectionBehavior(QAbstractItemView::SelectRows);
     lvArgomenti->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -119,10 +115,8 @@ void frmAndamento::BuildControls()
                                               header->fontMetrics().horizontalAdvance(QStringLiteral("00000"))) + 32);
     }
 
-    cmdSalvaImmagine = new QPushButton(QStringLiteral("Salva immagine..."), this);
-    cmdSalvaImmagine->setObjectName("cmdSalvaImmagine");
-    cmdChiudi = new QPushButton(QStringLiteral("Chiudi"), this);
-    cmdChiudi->setObjectName("cmdChiudi");
+    cmdSalvaImmagine = Named(new QPushButton(QStringLiteral("Salva immagine..."), this), "cmdSalvaImmagine");
+    cmdChiudi = Named(new QPushButton(QStringLiteral("Chiudi"), this), "cmdChiudi");
     for (QPushButton* b : {cmdSalvaImmagine, cmdChiudi}) b->setAutoDefault(false);
 
     connect(cbArgomenti, &QComboBox::currentIndexChanged, this, &frmAndamento::TopicChanged);
@@ -178,9 +172,8 @@ QChartView* frmAndamento::BuildChart()
     m_chart->addAxis(m_axisRisposte, Qt::AlignLeft);
     m_chart->addAxis(m_axisEsatte, Qt::AlignRight);
 
-    auto* view = new QChartView(m_chart, this);
-    view->setObjectName("picGrafico");
-    view->setAccessibleName(QStringLiteral("Grafico delle risposte degli ultimi 30 giorni"));
+    auto* view = Controls::Named(new QChartView(m_chart, this), "picGrafico",
+                                 QStringLiteral("Grafico delle risposte degli ultimi 30 giorni"));
     view->setRenderHint(QPainter::Antialiasing);
     view->setMinimumHeight(280);
     return view;
@@ -188,25 +181,11 @@ QChartView* frmAndamento::BuildChart()
 
 void frmAndamento::FillTopicCombo()
 {
-    m_fillingCombo = true;
-    cbArgomenti->clear();
-    cDocumento topics;
-    topics.LoadArgomentiFromText(ModGlobal::CurrentDataFile);
-    cbArgomenti->addItem(QStringLiteral("TUTTI GLI ARGOMENTI"));
-    cbArgomenti->setCurrentIndex(0);
-    bool offered = false;
-    if (topics.Argomenti().Count() >= 2) {
-        for (const auto& topic : topics.Argomenti()) {
-            cbArgomenti->addItem(QtText::FromCp1252(topic->Nome));
-            if (topic->ID == m_topic) {
-                cbArgomenti->setCurrentIndex(cbArgomenti->count() - 1);
-                offered = true;
-            }
-        }
-    }
-    // Whatever the combo shows is what is shown below it.
-    if (!offered) m_topic = 0;
-    m_fillingCombo = false;
+    const QSignalBlocker filling(cbArgomenti);
+    const TopicChoice choice = TopicChoice::Load(ModGlobal::CurrentDataFile, m_topic);
+    for (const auto& row : choice.rows) cbArgomenti->addItem(QtText::FromCp1252(row));
+    cbArgomenti->setCurrentIndex(choice.selected);
+    m_topic = choice.selected;
 }
 
 void frmAndamento::Execute()
@@ -222,7 +201,7 @@ void frmAndamento::Analyse()
         RunModal(*this, this);
     } catch (const std::exception& e) {
         Prompts::Tell(QStringLiteral("Tessarondequiz"),
-                      QStringLiteral("Errore durante l'analisi dell'andamento: ") + QString::fromLocal8Bit(e.what()),
+                      QStringLiteral("Errore durante l'analisi dell'andamento: ") + QtText::FromUtf8(ErrorText::Describe(e)),
                       MessageIcon::Critical);
     }
 }
@@ -238,7 +217,7 @@ void frmAndamento::showEvent(QShowEvent* event)
 
 void frmAndamento::TopicChanged(int row)
 {
-    if (m_fillingCombo || row < 0) return;
+    if (row < 0) return;
     // Every topic's figures are already in memory: no second reading.
     m_topic = row;
     ShowView();

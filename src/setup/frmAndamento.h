@@ -49,7 +49,6 @@ private:
     void SalvaImmagine();
 
     bool m_firstActivation = true;
-    bool m_fillingCombo = false;
     int32_t m_topic = 0;
     ProgressData m_data;
 

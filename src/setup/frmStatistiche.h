@@ -50,7 +50,6 @@ private:
 
     bool m_firstActivation = true;
     int32_t m_statsTopic = 0;
-    bool m_fillingCombo = false;
     int m_topicWidth = 0;  // pixels: the longest topic name
     std::unique_ptr<StatisticsData> m_data;
     StatisticsModel* m_model = nullptr;
