@@ -67,6 +67,12 @@ QString ReducedRandomnessQuestion()
         "Si vuole iniziare il test con queste impostazioni?");
 }
 
+std::optional<UserMessage> PrintRefusal(int32_t questions)
+{
+    if (questions <= 1000) return std::nullopt;
+    return UserMessage{"Attenzione!", "E' possibile stampare solo fino a 1000 quesiti per volta.", MessageIcon::Exclamation};
+}
+
 int FilterRow(const QString& stored, int rowCount)
 {
     const auto f = WholeNumber(stored);

@@ -32,6 +32,9 @@ TimeLimit ParseTimeLimit(bool enabled, const QString& hours, const QString& minu
 bool ReducedRandomness(bool keepAnswerOrder, int orderMode);
 QString ReducedRandomnessQuestion();
 
+// Why a test of this many questions cannot be printed, if it cannot.
+std::optional<UserMessage> PrintRefusal(int32_t questions);
+
 // Rows restored from the stored settings.
 int FilterRow(const QString& stored, int rowCount);
 int NumeroRow(const QString& stored, const QStringList& rows);

@@ -12,6 +12,7 @@
 #include "setup/TestSettings.h"
 
 #include "ui/AppSettings.h"
+#include "ui/Controls.h"
 #include "ui/ModWindows.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
@@ -35,11 +36,13 @@
 #endif
 
 using namespace ModGlobal;
+using Controls::Captioned;
+using Controls::Label;
+using Controls::Named;
 
 namespace {
 
 const QString kAttenzione = QStringLiteral("Attenzione!");
-constexpr int kPrintLimit = 1000;
 
 const QStringList kOrdini = {
     QStringLiteral("Casuale"),
@@ -54,21 +57,6 @@ const QStringList kNumeri = {
     QStringLiteral("Tutti"), QStringLiteral("30"),  QStringLiteral("50"),  QStringLiteral("80"),
     QStringLiteral("100"),   QStringLiteral("150"), QStringLiteral("200"), QStringLiteral("500"),
 };
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-template <typename T>
-T* Named(T* widget, const char* name, const QString& accessibleName = {})
-{
-    widget->setObjectName(name);
-    if (!accessibleName.isEmpty()) widget->setAccessibleName(accessibleName);
-    return widget;
-}
 
 }  // namespace
 
@@ -103,29 +91,22 @@ frmStart* frmStart::ShowNew()
 
 void frmStart::BuildControls()
 {
-    lbArgomenti = MakeLabel(this, "lbArgomenti", QStringLiteral("Selezionare l'argomento:"));
-    lstElencoFiltri = Named(new QListWidget(this), "lstElencoFiltri", QStringLiteral("Argomento"));
-    lbArgomenti->setBuddy(lstElencoFiltri);
+    lbArgomenti = Label(this, "lbArgomenti", QStringLiteral("Selezionare l'argomento:"));
+    lstElencoFiltri = Captioned(lbArgomenti, new QListWidget(this), "lstElencoFiltri");
 
-    lbSelezioneArea = MakeLabel(this, "lbSelezioneArea", QStringLiteral("Selezionare la lingua:"));
+    lbSelezioneArea = Label(this, "lbSelezioneArea", QStringLiteral("Selezionare la lingua:"));
     optArea[0] = Named(new QRadioButton(QStringLiteral("Inglese"), this), "optArea0");
     optArea[1] = Named(new QRadioButton(QStringLiteral("Francese"), this), "optArea1");
 
-    Label13 = MakeLabel(this, "Label13", QStringLiteral("Numero di quesiti: "));
-    cbNumero = Named(new QComboBox(this), "cbNumero", QStringLiteral("Numero di quesiti"));
-    Label13->setBuddy(cbNumero);
+    Label13 = Label(this, "Label13", QStringLiteral("Numero di quesiti: "));
+    cbNumero = Captioned(Label13, new QComboBox(this), "cbNumero");
+    Label12 = Label(this, "Label12", QStringLiteral("Sequenza dei quesiti: "));
+    cbOrdine = Captioned(Label12, new QComboBox(this), "cbOrdine");
+    lbHdrNumeroIniziale = Label(this, "lbHdrNumeroIniziale", QStringLiteral("A partire dal quesito N.:"));
+    txtNumeroIniziale = Captioned(lbHdrNumeroIniziale, new QLineEdit(this), "txtNumeroIniziale");
 
-    Label12 = MakeLabel(this, "Label12", QStringLiteral("Sequenza dei quesiti: "));
-    cbOrdine = Named(new QComboBox(this), "cbOrdine", QStringLiteral("Sequenza dei quesiti"));
-    Label12->setBuddy(cbOrdine);
-
-    lbHdrNumeroIniziale = MakeLabel(this, "lbHdrNumeroIniziale", QStringLiteral("A partire dal quesito N.:"));
-    txtNumeroIniziale = Named(new QLineEdit(this), "txtNumeroIniziale", QStringLiteral("A partire dal quesito N."));
-    lbHdrNumeroIniziale->setBuddy(txtNumeroIniziale);
-
-    Label2 = MakeLabel(this, "Label2", QStringLiteral("Tempo massimo:"));
-    ckAbilitaTempo = Named(new QCheckBox(this), "ckAbilitaTempo", QStringLiteral("Tempo massimo"));
-    Label2->setBuddy(ckAbilitaTempo);
+    Label2 = Label(this, "Label2", QStringLiteral("Tempo massimo:"));
+    ckAbilitaTempo = Captioned(Label2, new QCheckBox(this), "ckAbilitaTempo");
     picBack = Named(new QWidget(this), "picBack");
     txtOre = Named(new QLineEdit(picBack), "txtOre", QStringLiteral("Ore"));
     txtMin = Named(new QLineEdit(QStringLiteral("50"), picBack), "txtMin", QStringLiteral("Minuti"));
@@ -138,9 +119,8 @@ void frmStart::BuildControls()
     ckRevisione =
         Named(new QCheckBox(QStringLiteral("Mostra la revisione al termine del test"), this), "ckRevisione");
 
-    Label15 = MakeLabel(this, "Label15", QStringLiteral("Combinazione colori: "));
-    cbTema = Named(new QComboBox(this), "cbTema", QStringLiteral("Combinazione colori"));
-    Label15->setBuddy(cbTema);
+    Label15 = Label(this, "Label15", QStringLiteral("Combinazione colori: "));
+    cbTema = Captioned(Label15, new QComboBox(this), "cbTema");
 
     cmdInizia = Named(new QPushButton(QStringLiteral("> INIZIA NUOVO TEST <"), this), "cmdInizia",
                       QStringLiteral("Inizia nuovo test"));
@@ -187,28 +167,28 @@ void frmStart::BuildLayout()
 
     const QString title = QtText::FromCp1252(CompetitionTitle);
     const qsizetype dash = title.indexOf(QStringLiteral(" - "));
-    auto* lbLogo = MakeLabel(heading, "lbLogo", QStringLiteral("tessarondequiz"));
+    auto* lbLogo = Label(heading, "lbLogo", QStringLiteral("tessarondequiz"));
     QFont logoFont = lbLogo->font();
     logoFont.setPointSizeF(logoFont.pointSizeF() * 1.8);
     logoFont.setBold(true);
     lbLogo->setFont(logoFont);
     lbLogo->setStyleSheet(QStringLiteral("color: rgb(160, 160, 160);"));
-    auto* lbConcorso1 = MakeLabel(heading, "lbConcorso1", dash < 0 ? title : title.left(dash));
-    auto* lbConcorso2 = MakeLabel(heading, "lbConcorso2", dash < 0 ? QString() : title.mid(dash + 3));
+    auto* lbConcorso1 = Label(heading, "lbConcorso1", dash < 0 ? title : title.left(dash));
+    auto* lbConcorso2 = Label(heading, "lbConcorso2", dash < 0 ? QString() : title.mid(dash + 3));
     QFont competitionFont = lbConcorso1->font();
     competitionFont.setPointSizeF(competitionFont.pointSizeF() * 1.35);
     competitionFont.setBold(true);
     lbConcorso1->setFont(competitionFont);
     lbConcorso2->setFont(competitionFont);
-    auto* lbSlogan1 = MakeLabel(heading, "lbSlogan1", QStringLiteral("Ogni quesito svolto oggi"));
-    auto* lbSlogan2 = MakeLabel(heading, "lbSlogan2", QStringLiteral("è un passo in più verso il concorso."));
+    auto* lbSlogan1 = Label(heading, "lbSlogan1", QStringLiteral("Ogni quesito svolto oggi"));
+    auto* lbSlogan2 = Label(heading, "lbSlogan2", QStringLiteral("è un passo in più verso il concorso."));
     QFont sloganFont = lbSlogan1->font();
     sloganFont.setItalic(true);
     lbSlogan1->setFont(sloganFont);
     lbSlogan2->setFont(sloganFont);
     lbSlogan1->setStyleSheet(QStringLiteral("color: rgb(255, 255, 192);"));
     lbSlogan2->setStyleSheet(QStringLiteral("color: rgb(255, 255, 192);"));
-    auto* lbVersione = MakeLabel(heading, "lbVersione", QStringLiteral("Versione " TQ_VERSION));
+    auto* lbVersione = Label(heading, "lbVersione", QStringLiteral("Versione " TQ_VERSION));
     lbVersione->setStyleSheet(QStringLiteral("color: rgb(192, 192, 192);"));
 
     auto* headingText = new QVBoxLayout;
@@ -236,10 +216,10 @@ void frmStart::BuildLayout()
     auto* timeLayout = new QHBoxLayout(picBack);
     timeLayout->setContentsMargins(0, 0, 0, 0);
     timeLayout->addWidget(txtOre);
-    timeLayout->addWidget(MakeLabel(picBack, "lbOre", QStringLiteral("Ore")));
-    timeLayout->addWidget(MakeLabel(picBack, "lbDuePunti", QStringLiteral(":")));
+    timeLayout->addWidget(Label(picBack, "lbOre", QStringLiteral("Ore")));
+    timeLayout->addWidget(Label(picBack, "lbDuePunti", QStringLiteral(":")));
     timeLayout->addWidget(txtMin);
-    timeLayout->addWidget(MakeLabel(picBack, "lbMinuti", QStringLiteral("Minuti")));
+    timeLayout->addWidget(Label(picBack, "lbMinuti", QStringLiteral("Minuti")));
     timeLayout->addStretch();
     auto* timeRow = new QHBoxLayout;
     timeRow->setSpacing(10);
@@ -536,9 +516,8 @@ void frmStart::BeginTest(bool forPrint)
         return;
     }
     if (forPrint) {
-        if (TestSet->Count() > kPrintLimit) {
-            Prompts::Tell(kAttenzione, QStringLiteral("E' possibile stampare solo fino a 1000 quesiti per volta."),
-                          MessageIcon::Exclamation);
+        if (const auto refusal = StartRules::PrintRefusal(TestSet->Count())) {
+            Prompts::Tell(*refusal);
         } else {
             std::string why;
             if (ModFunzioni::SaveSession(ModFunzioni::PrintTempPath(), 0, &why))
