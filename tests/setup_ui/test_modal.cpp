@@ -1,25 +1,25 @@
+// The progress window a long operation runs in, and the pointer it shows.
 #include "setup/cMousePointer.h"
 #include "setup/frmModal.h"
+
+#include "support/WindowTest.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
-#include <gtest/gtest.h>
-#include <optional>
 #include <stdexcept>
 
 namespace {
 
-// Notes what the progress window looked like while the operation ran.
-class ProbeProcess : public IModalProcess {
-public:
-    bool abortAllowed = false;
-    std::string caption;
-    std::string text;
-    bool clickCancel = false;
-    bool fail = false;
+// Notes what the progress window showed while the operation ran: its caption,
+// text, "Annulla" when that could be pressed, and the pointer.
+struct ProbeProcess : IModalProcess {
+    bool abortAllowed = false, fail = false;
+    std::string caption, text;
+    QStringList shown;
+    int aborts = 0;
 
     bool AbortAllowed() const override { return abortAllowed; }
     std::string WindowCaption() const override { return caption; }
@@ -27,93 +27,46 @@ public:
     void Abort() override { ++aborts; }
     void Execute() override
     {
-        window = qobject_cast<frmModal*>(QApplication::activeModalWidget());
-        if (window) {
-            shownTitle = window->windowTitle();
-            shownText = window->findChild<QLabel*>("lbText")->text();
-            auto* annulla = window->findChild<QPushButton*>("cmdAnnulla");
-            cancelShown = annulla->isVisible() && annulla->isEnabled();
-            closeShown = window->findChild<QPushButton*>("cmdChiudi")->isVisible();
-            if (clickCancel) {
-                QTest::mouseClick(annulla, Qt::LeftButton);
-                QCoreApplication::processEvents();
-            }
-        }
-        pointer = cMousePointer::Pointer();
-        ++runs;
+        QWidget* window = QApplication::activeModalWidget();
+        ASSERT_TRUE(window);
+        auto* annulla = window->findChild<QPushButton*>("cmdAnnulla");
+        shown << window->windowTitle() << window->findChild<QLabel*>("lbText")->text()
+              << (annulla->isVisible() && annulla->isEnabled() ? "Annulla" : "")
+              << (cMousePointer::Pointer() == Qt::WaitCursor ? "clessidra" : "");
+        if (abortAllowed) QTest::mouseClick(annulla, Qt::LeftButton);
         if (fail) throw std::runtime_error("guasto");
     }
-
-    frmModal* window = nullptr;
-    QString shownTitle, shownText;
-    bool cancelShown = false, closeShown = true;
-    std::optional<Qt::CursorShape> pointer;
-    int runs = 0, aborts = 0;
 };
 
-}  // namespace
-
-TEST(ModalRunner, RunsTheOperationUnderTheHourglassWithDefaultTexts)
+TEST(ModalRunner, RunsTheOperationOnceUnderTheHourglassUnlessItCanBeCancelled)
 {
-    ProbeProcess process;
-    RunModal(process);
-    EXPECT_EQ(process.runs, 1);
-    ASSERT_NE(process.window, nullptr);
-    EXPECT_EQ(process.shownTitle, "Attendere prego.");
-    EXPECT_EQ(process.shownText, "Elaborazione in corso...");
-    EXPECT_FALSE(process.cancelShown);
-    EXPECT_FALSE(process.closeShown);
-    EXPECT_EQ(process.pointer, Qt::WaitCursor);
-    // The window is gone and the pointer is back.
+    ProbeProcess quiet;
+    RunModal(quiet);
+    EXPECT_EQ(quiet.shown.join("|"), "Attendere prego.|Elaborazione in corso...||clessidra");
+    ProbeProcess cancellable;
+    cancellable.abortAllowed = true;
+    cancellable.caption = "Statistiche";
+    cancellable.text = "Analisi in corso...";
+    RunModal(cancellable);
+    EXPECT_EQ(cancellable.shown.join("|"), "Statistiche|Analisi in corso...|Annulla|");
+    EXPECT_EQ(cancellable.aborts, 1);
+    // A failing operation reaches the caller; the window and the hourglass are gone.
+    ProbeProcess failing;
+    failing.fail = true;
+    EXPECT_THROW(RunModal(failing), std::runtime_error);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(cMousePointer::Pointer(), std::nullopt);
 }
 
-TEST(ModalRunner, CancellableOperationKeepsThePointerAndOffersAnnulla)
-{
-    ProbeProcess process;
-    process.abortAllowed = true;
-    process.caption = "Statistiche";
-    process.text = "Analisi in corso...";
-    process.clickCancel = true;
-    RunModal(process);
-    EXPECT_EQ(process.shownTitle, "Statistiche");
-    EXPECT_EQ(process.shownText, "Analisi in corso...");
-    EXPECT_TRUE(process.cancelShown);
-    EXPECT_EQ(process.aborts, 1);
-    EXPECT_EQ(process.pointer, std::nullopt);
-}
-
-TEST(ModalRunner, AFailingOperationIsReportedToTheCallerAndThePointerRestored)
-{
-    ProbeProcess process;
-    process.fail = true;
-    EXPECT_THROW(RunModal(process), std::runtime_error);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(cMousePointer::Pointer(), std::nullopt);
-}
-
-TEST(MousePointer, RestoresThePointerInEffectBeforeTheLastSetting)
+TEST(MousePointer, SetTwiceRestoresThePointerBeforeTheSecondSetting)
 {
     {
         cMousePointer pointer;
+        pointer.SetPointer(Qt::CrossCursor);
         pointer.SetWait();
-        EXPECT_EQ(cMousePointer::Pointer(), Qt::WaitCursor);
     }
-    EXPECT_EQ(cMousePointer::Pointer(), std::nullopt);
-
-    {
-        cMousePointer outer;
-        outer.SetPointer(Qt::CrossCursor);
-        {
-            cMousePointer inner;
-            inner.SetPointer(Qt::WaitCursor);
-            inner.SetPointer(Qt::IBeamCursor);
-        }
-        EXPECT_EQ(cMousePointer::Pointer(), Qt::WaitCursor);
-        while (QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor)
-            QApplication::restoreOverrideCursor();
-        EXPECT_EQ(cMousePointer::Pointer(), Qt::CrossCursor);
-    }
-    EXPECT_EQ(cMousePointer::Pointer(), std::nullopt);
+    EXPECT_EQ(cMousePointer::Pointer(), Qt::CrossCursor);
+    QApplication::restoreOverrideCursor();
 }
+
+}  // namespace

@@ -1,466 +1,212 @@
-#include "bank/TextFile.h"
+// The start screen offscreen: what each control starts, shows, stores and opens.
+#include "setup/frmStart.h"
+#include "setup/InterruptedTest.h"
+#include "setup/ModFunzioni.h"
+#include "setup/ModGlobal.h"
+#include "setup/StartRules.h"
+#include "setup/TestSettings.h"
 
-#include "StartScreenFixture.h"
+#include "ui/ModWindows.h"
+#include "ui/QtText.h"
+
+#include "support/WindowTest.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QPointer>
+#include <QTest>
 
+#include <gmock/gmock.h>
+
+using namespace support;
 using namespace ModGlobal;
 
 namespace {
 
-std::vector<int32_t> Codes()
-{
-    std::vector<int32_t> codes;
-    for (const auto& q : *TestSet) codes.push_back(q->Codice);
-    return codes;
-}
-
-std::vector<std::string> ReadLines(const fs::path& path)
-{
-    std::vector<std::string> lines;
-    const auto data = TextFile::ReadAll(path);
-    if (!data) return lines;
-    for (auto line : TextFile::SplitLines(*data)) lines.emplace_back(line);
-    return lines;
-}
-
-}  // namespace
-
-TEST_F(StartScreenTest, FirstRunShowsTheBuiltInChoicesAndDefaults)
-{
-    frmStart* w = Open();
-    EXPECT_EQ(w->windowTitle(), "Tessarondequiz - Comune di Roccalvento - 14 istruttori amministrativi");
-
-    auto* list = Child<QListWidget>(w, "lstElencoFiltri");
-    ASSERT_EQ(list->count(), 4);
-    EXPECT_EQ(list->item(0)->text(), "TUTTI I QUESITI");
-    EXPECT_EQ(list->item(1)->text(), "   Ordinamento degli enti locali");
-    EXPECT_EQ(list->item(3)->text(), "   Logica e cultura generale");
-    EXPECT_EQ(list->currentRow(), 0);
-
-    auto* numero = Child<QComboBox>(w, "cbNumero");
-    EXPECT_EQ(numero->count(), 8);
-    EXPECT_EQ(numero->currentText(), "Tutti");
-    auto* ordine = Child<QComboBox>(w, "cbOrdine");
-    EXPECT_EQ(ordine->count(), 6);
-    EXPECT_EQ(ordine->currentIndex(), 0);
-    EXPECT_EQ(ordine->itemText(5), "SIMULAZIONE ESAME");
-    EXPECT_EQ(Child<QComboBox>(w, "cbTema")->currentText(), "Aspetto standard");
-
-    EXPECT_FALSE(Child<QCheckBox>(w, "ckAbilitaTempo")->isChecked());
-    EXPECT_FALSE(Child<QWidget>(w, "picBack")->isVisible());
-    EXPECT_EQ(Child<QLineEdit>(w, "txtMin")->text(), "50");
-    EXPECT_FALSE(Child<QCheckBox>(w, "ckDontMixAnswers")->isChecked());
-    EXPECT_TRUE(Child<QCheckBox>(w, "ckRecordBad")->isChecked());
-    EXPECT_FALSE(Child<QCheckBox>(w, "ckLowerCase")->isVisible());
-    EXPECT_TRUE(Child<QCheckBox>(w, "ckRevisione")->isChecked());
-    EXPECT_FALSE(Child<QPushButton>(w, "cmdRiprendi")->isVisible());
-    EXPECT_FALSE(Child<QLineEdit>(w, "txtNumeroIniziale")->isVisible());
-    EXPECT_FALSE(Child<QRadioButton>(w, "optArea0")->isVisible());
-    EXPECT_TRUE(Child<QPushButton>(w, "cmdStampa")->isVisible());
-    EXPECT_EQ(CurrentDataFile, "rcv14.dat");
-    // Only the topic list is read: no statistics file yet.
-    EXPECT_FALSE(fs::exists(ProgramDir() / "rcv14.dat.rec"));
-
-    // Every control can be named by a screen reader.
-    for (QWidget* child : w->findChildren<QWidget*>()) {
-        if (qobject_cast<QLabel*>(child) || child->objectName().isEmpty() || child->objectName().startsWith("qt_"))
-            continue;
-        const auto* button = qobject_cast<QAbstractButton*>(child);
-        const bool named = !child->accessibleName().isEmpty() || (button && !button->text().isEmpty());
-        EXPECT_TRUE(named || child->objectName() == "picBack" || child->objectName() == "frHeading")
-            << child->objectName().toStdString();
+class StartScreenTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        ModWindows::ShowQuizScreen = [this] { handOvers += Windows<frmStart>().empty() ? 1 : 100; };
+        w = frmStart::ShowNew();
     }
+
+    // The options as shown, "-" while hidden, "*" after a locked one: the
+    // list's row and count, a combo's or a field's text, "x" or "." for a check box.
+    QString Options() const
+    {
+        QStringList shown;
+        for (const char* name : {"lstElencoFiltri", "cbNumero", "cbOrdine", "txtNumeroIniziale", "ckAbilitaTempo",
+                                 "txtOre", "txtMin", "ckDontMixAnswers", "ckRecordBad", "ckRevisione", "cbTema"}) {
+            QWidget* c = Child<QWidget>(w, name);
+            QString s = qobject_cast<QCheckBox*>(c) && static_cast<QCheckBox*>(c)->isChecked() ? "x" : ".";
+            if (auto* list = qobject_cast<QListWidget*>(c)) s = QString("%1/%2").arg(list->currentRow()).arg(list->count());
+            if (auto* combo = qobject_cast<QComboBox*>(c)) s = combo->currentText();
+            if (auto* field = qobject_cast<QLineEdit*>(c)) s = field->text();
+            shown << (c->isVisible() ? s : "-") + (c->isEnabled() ? "" : "*");
+        }
+        return shown.join("|");
+    }
+    template <typename T>
+    T* C(const char* name) const { return Child<T>(w, name); }
+
+    // Replaces the window by its fresh start once the restart timer has fired.
+    void Restarted()
+    {
+        QPointer<frmStart> gone(w);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !gone && Windows<frmStart>().size() == 1; }, 5000));
+        w = Windows<frmStart>().front();
+    }
+
+    void Told(size_t message, const char* text, MessageIcon icon)
+    {
+        ASSERT_GT(prompts.messages.size(), message);
+        EXPECT_EQ(prompts.messages[message].text, text);
+        EXPECT_EQ(prompts.messages[message].title, "Attenzione!");
+        EXPECT_EQ(prompts.messages[message].icon, icon);
+    }
+
+    frmStart* w = nullptr;
+    int handOvers = 0;  // to the quiz screen, once the start window has closed
+};
+
+TEST_F(StartScreenTest, FirstRunWithEveryControlNamedAndTheExamSimulationLockingItsChoices)
+{
+    EXPECT_EQ(w->windowTitle(), "Tessarondequiz - Comune di Roccalvento - 14 istruttori amministrativi");
+    EXPECT_EQ(C<QListWidget>("lstElencoFiltri")->item(1)->text(), "   Ordinamento degli enti locali");
+    EXPECT_EQ(Options(), "0/4|Tutti|Casuale|-|.|-|-|.|x|x|Aspetto standard");
+    for (const char* hidden : {"optArea0", "ckLowerCase", "cmdRiprendi"}) EXPECT_TRUE(C<QWidget>(hidden)->isHidden());
+    EXPECT_TRUE(C<QWidget>("cmdStampa")->isVisible());
+    EXPECT_FALSE(fs::exists(RecPath()));  // only the topics are read
+    // A screen reader names every control: by its text, or its caption's.
+    EXPECT_THAT(UnnamedControls(w), ::testing::IsEmpty());
+    EXPECT_EQ(C<QComboBox>("cbNumero")->accessibleName(), "Numero di quesiti");
+
+    C<QListWidget>("lstElencoFiltri")->setCurrentRow(3);
+    C<QComboBox>("cbOrdine")->setCurrentIndex(OrderEsame);
+    EXPECT_EQ(Options(), "0/4*|50*|SIMULAZIONE ESAME|-|x*|0*|50*|.|x|x|Aspetto standard");
+    C<QComboBox>("cbOrdine")->setCurrentIndex(OrderGazzetta);
+    EXPECT_EQ(Options(), "0/4|50|Originale come da gazzetta|1|x|0|50|.|x|x|Aspetto standard");
 }
 
-TEST_F(StartScreenTest, RestoresStoredOptions)
+TEST_F(StartScreenTest, StoredOptionsComeBackAndEsciStoresThem)
 {
-    Store("FiltroCorrente", "3");
-    Store("Numero", " 100 ");
-    Store("Tema", "dark ");
-    Store("Ordine", "3");
-    Store("IDIniziale", "5");
-    Store("DontMixAnswers", "True");
-    Store("RecordErrors", "0");
-    Store("Revisione", "False");
-    frmStart* w = Open();
-
-    EXPECT_EQ(Child<QListWidget>(w, "lstElencoFiltri")->currentRow(), 3);
-    EXPECT_EQ(Child<QComboBox>(w, "cbNumero")->currentText(), "100");
-    EXPECT_EQ(Child<QComboBox>(w, "cbTema")->currentText(), "Colori scuri");
-    EXPECT_EQ(Child<QComboBox>(w, "cbOrdine")->currentIndex(), 3);
-    EXPECT_TRUE(Child<QLineEdit>(w, "txtNumeroIniziale")->isVisible());
-    EXPECT_TRUE(Child<QLabel>(w, "lbHdrNumeroIniziale")->isVisible());
-    EXPECT_EQ(Child<QLineEdit>(w, "txtNumeroIniziale")->text(), "5");
-    EXPECT_TRUE(Child<QCheckBox>(w, "ckDontMixAnswers")->isChecked());
-    EXPECT_FALSE(Child<QCheckBox>(w, "ckRecordBad")->isChecked());
-    EXPECT_FALSE(Child<QCheckBox>(w, "ckRevisione")->isChecked());
-}
-
-TEST_F(StartScreenTest, UnknownStoredValuesFallBackToTheFirstRow)
-{
-    Store("FiltroCorrente", "7");
-    Store("Numero", "75");
-    Store("Tema", "viola");
-    Store("Ordine", "ultimo");
-    Store("RecordErrors", "forse");
-    frmStart* w = Open();
-
-    EXPECT_EQ(Child<QListWidget>(w, "lstElencoFiltri")->currentRow(), 0);
-    EXPECT_EQ(Child<QComboBox>(w, "cbNumero")->currentText(), "Tutti");
-    EXPECT_EQ(Child<QComboBox>(w, "cbTema")->currentIndex(), 0);
-    EXPECT_EQ(Child<QComboBox>(w, "cbOrdine")->currentIndex(), 0);
-    EXPECT_TRUE(Child<QCheckBox>(w, "ckRecordBad")->isChecked());
-}
-
-TEST_F(StartScreenTest, OneTopicBankHidesTheListAndStillStarts)
-{
-    WriteBank(1, 5);
-    Store("FiltroCorrente", "1");
-    bool handedOver = false;
-    ModWindows::ShowQuizScreen = [&] { handedOver = true; };
-    frmStart* w = Open();
-
-    auto* list = Child<QListWidget>(w, "lstElencoFiltri");
-    EXPECT_FALSE(list->isVisible());
-    EXPECT_FALSE(Child<QLabel>(w, "lbArgomenti")->isVisible());
-    // "TUTTI I QUESITI" and the one topic: with two rows the first is always chosen.
-    EXPECT_EQ(list->count(), 2);
-    EXPECT_EQ(list->currentRow(), 0);
-
-    Click(w, "cmdInizia");
-    EXPECT_TRUE(handedOver);
-    EXPECT_EQ(TestSet->Count(), 5);
-}
-
-TEST_F(StartScreenTest, EsciSavesTheOptionsAndClosesTheWindow)
-{
-    frmStart* w = Open();
-    Child<QListWidget>(w, "lstElencoFiltri")->setCurrentRow(2);
-    Child<QComboBox>(w, "cbNumero")->setCurrentIndex(4);
-    Child<QComboBox>(w, "cbTema")->setCurrentIndex(1);
-    Child<QComboBox>(w, "cbOrdine")->setCurrentIndex(1);
-    Child<QLineEdit>(w, "txtNumeroIniziale")->setText(" 12 ");
-    Child<QCheckBox>(w, "ckRecordBad")->setChecked(false);
-    Child<QCheckBox>(w, "ckRevisione")->setChecked(false);
-
+    w->close();
+    for (const auto& [key, value] : {std::pair{"FiltroCorrente", "3"}, {"Numero", " 100 "}, {"Tema", "dark "},
+                                     {"Ordine", "1"}, {"DontMixAnswers", "True"}, {"RecordErrors", "forse"}})
+        Store(key, value);
+    w = frmStart::ShowNew();
+    EXPECT_EQ(Options(), "3/4|100|Prima le risposte errate|-|.|-|-|x|x|x|Colori scuri");
+    C<QComboBox>("cbNumero")->setCurrentIndex(1);
+    C<QLineEdit>("txtNumeroIniziale")->setText(" 12 ");
+    C<QCheckBox>("ckRevisione")->setChecked(false);
     Click(w, "cmdEsci");
-    EXPECT_TRUE(StartWindows().empty());
-    EXPECT_EQ(Stored("Area"), "0");
-    EXPECT_EQ(Stored("FiltroCorrente"), "2");
-    EXPECT_EQ(Stored("Numero"), "100");
-    EXPECT_EQ(Stored("Tema"), "bright");
-    EXPECT_EQ(Stored("Ordine"), "1");
-    EXPECT_EQ(Stored("IDIniziale"), "12");
-    EXPECT_EQ(Stored("DontMixAnswers"), "False");
-    EXPECT_EQ(Stored("RecordErrors"), "False");
-    EXPECT_EQ(Stored("LowerCase"), "False");
-    EXPECT_EQ(Stored("Revisione"), "False");
+    EXPECT_TRUE(Windows<frmStart>().empty());
+    QStringList stored;
+    for (const char* key : {"Area", "FiltroCorrente", "Numero", "Tema", "Ordine", "IDIniziale", "DontMixAnswers",
+                            "RecordErrors", "LowerCase", "Revisione"})
+        stored << Stored(key);
+    EXPECT_EQ(stored.join("|"), "0|3|30|dark|1|12|True|True|False|False");
 }
 
-TEST_F(StartScreenTest, ExamSimulationLocksItsChoicesAndAnotherOrderingUnlocksThem)
+TEST_F(StartScreenTest, IniziaAsksChecksTheTimeThenBuildsTheTestAndHandsOver)
 {
-    frmStart* w = Open();
-    auto* list = Child<QListWidget>(w, "lstElencoFiltri");
-    auto* numero = Child<QComboBox>(w, "cbNumero");
-    auto* tempo = Child<QCheckBox>(w, "ckAbilitaTempo");
-    list->setCurrentRow(3);
-    numero->setCurrentIndex(0);
-
-    Child<QComboBox>(w, "cbOrdine")->setCurrentIndex(5);
-    EXPECT_EQ(numero->currentText(), "50");
-    EXPECT_FALSE(numero->isEnabled());
-    EXPECT_EQ(list->currentRow(), 0);
-    EXPECT_FALSE(list->isEnabled());
-    EXPECT_TRUE(tempo->isChecked());
-    EXPECT_FALSE(tempo->isEnabled());
-    EXPECT_TRUE(Child<QWidget>(w, "picBack")->isVisible());
-    EXPECT_EQ(Child<QLineEdit>(w, "txtOre")->text(), "0");
-    EXPECT_EQ(Child<QLineEdit>(w, "txtMin")->text(), "50");
-
-    Child<QComboBox>(w, "cbOrdine")->setCurrentIndex(0);
-    EXPECT_TRUE(numero->isEnabled());
-    EXPECT_TRUE(list->isEnabled());
-    EXPECT_TRUE(tempo->isEnabled());
-    EXPECT_EQ(numero->currentText(), "50");
-    EXPECT_TRUE(tempo->isChecked());
-}
-
-TEST_F(StartScreenTest, BadTimeLimitIsRefusedBeforeAnythingIsBuilt)
-{
-    frmStart* w = Open();
-    Child<QCheckBox>(w, "ckAbilitaTempo")->setChecked(true);
-    Child<QLineEdit>(w, "txtOre")->setText("abc");
-    Child<QLineEdit>(w, "txtMin")->setText("xyz");
-
+    C<QListWidget>("lstElencoFiltri")->setCurrentRow(2);
+    C<QComboBox>("cbNumero")->setCurrentIndex(1);  // "30", more than the topic holds
+    C<QComboBox>("cbTema")->setCurrentIndex(2);
+    C<QCheckBox>("ckDontMixAnswers")->setChecked(true);
+    C<QCheckBox>("ckAbilitaTempo")->setChecked(true);
+    C<QLineEdit>("txtOre")->setText("abc");
+    Click(w, "cmdInizia");  // no answer queued: "No"
+    prompts.answers = {PromptAnswer::Yes};
     Click(w, "cmdInizia");
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, "Ore non indicate correttamente!");
-    EXPECT_EQ(prompts.messages[0].title, "Attenzione!");
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(prompts.messages[0].buttons, PromptButtons::Ok);
+    EXPECT_EQ(prompts.messages.at(1).text, StartRules::ReducedRandomnessQuestion());
+    EXPECT_EQ(prompts.messages[1].defaultButton, PromptAnswer::No);
+    Told(2, "Ore non indicate correttamente!", MessageIcon::Critical);
+    EXPECT_FALSE(TestSet || fs::exists(LogPath()));
 
-    Child<QLineEdit>(w, "txtOre")->setText(" ");
+    C<QLineEdit>("txtOre")->setText("");
+    C<QLineEdit>("txtMin")->setText("150");
+    prompts.answers = {PromptAnswer::Yes};
     Click(w, "cmdInizia");
-    ASSERT_EQ(prompts.messages.size(), 2u);
-    EXPECT_EQ(prompts.messages[1].text, "Minuti non indicati correttamente!");
-    EXPECT_EQ(prompts.messages[1].icon, MessageIcon::Critical);
-
-    EXPECT_EQ(TestSet, nullptr);
-    EXPECT_FALSE(fs::exists(LogPath()));
-    EXPECT_EQ(StartWindows().size(), 1u);
-}
-
-TEST_F(StartScreenTest, ReducedRandomnessIsAskedAndNoCancels)
-{
-    frmStart* w = Open();
-    Child<QCheckBox>(w, "ckDontMixAnswers")->setChecked(true);
-
-    Click(w, "cmdInizia");  // no queued answer: the default button, "No"
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    const MessageRequest& asked = prompts.messages[0];
-    EXPECT_EQ(asked.text,
-              "Per via delle impostazioni selezionate, il livello di casualità del test sarà ridotto.\r\n\r\n"
-              "Si vuole iniziare il test con queste impostazioni?");
-    EXPECT_EQ(asked.title, "Attenzione!");
-    EXPECT_EQ(asked.icon, MessageIcon::Exclamation);
-    EXPECT_EQ(asked.buttons, PromptButtons::YesNo);
-    EXPECT_EQ(asked.defaultButton, PromptAnswer::No);
-    EXPECT_EQ(TestSet, nullptr);
-    EXPECT_EQ(StartWindows().size(), 1u);
-
-    // The published order asks too; "Sì" goes on to the test.
-    Child<QCheckBox>(w, "ckDontMixAnswers")->setChecked(false);
-    Child<QComboBox>(w, "cbOrdine")->setCurrentIndex(3);
-    prompts.answers.push_back(PromptAnswer::Yes);
-    Click(w, "cmdInizia");
-    EXPECT_EQ(prompts.messages.size(), 2u);
-    ASSERT_NE(TestSet, nullptr);
-    // Published order without the cancelled question 4.
-    EXPECT_EQ(Codes(), (std::vector<int32_t>{1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12}));
-}
-
-TEST_F(StartScreenTest, StartingBuildsTheTestAndHandsOverToTheQuizScreen)
-{
-    int handOvers = 0;
-    bool startClosedFirst = false;
-    ModWindows::ShowQuizScreen = [&] {
-        ++handOvers;
-        startClosedFirst = StartWindows().empty();
-    };
-    frmStart* w = Open();
-    Child<QListWidget>(w, "lstElencoFiltri")->setCurrentRow(2);
-    Child<QComboBox>(w, "cbNumero")->setCurrentIndex(1);  // "30", more than the topic holds
-    Child<QCheckBox>(w, "ckAbilitaTempo")->setChecked(true);
-    Child<QLineEdit>(w, "txtOre")->setText("");
-    Child<QLineEdit>(w, "txtMin")->setText("150");
-    Child<QComboBox>(w, "cbTema")->setCurrentIndex(2);
-
-    Click(w, "cmdInizia");
-    EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(handOvers, 1);
-    EXPECT_TRUE(startClosedFirst);
-
-    ASSERT_NE(TestSet, nullptr);
-    auto codes = Codes();
-    std::sort(codes.begin(), codes.end());
-    EXPECT_EQ(codes, (std::vector<int32_t>{5, 6, 7, 8}));
-    for (const auto& q : *TestSet) EXPECT_EQ(q->RispostaData, 0);
-    EXPECT_EQ(TopicFilter, 2);
-    EXPECT_EQ(QuestionCount, 30);
-    EXPECT_EQ(TimeLimitHours, 2);
-    EXPECT_EQ(TimeLimitMinutes, 30);
-    EXPECT_EQ(ResumeIndex, -1);
+    EXPECT_EQ(std::tuple(TopicFilter, QuestionCount, TimeLimitHours, TimeLimitMinutes, ResumeIndex),
+              std::tuple(2, 30, 2, 30, -1));
     EXPECT_EQ(CurrentTheme->Chiave, "dark");
-    EXPECT_TRUE(fs::exists(ProgramDir() / "rcv14.dat.rec"));
-
-    const auto log = ReadLines(LogPath());
-    ASSERT_EQ(log.size(), 1u);
-    EXPECT_EQ(log[0].substr(0, 4), "DOM:");
-    EXPECT_NE(log[0].find("|2|rcv14.dat|0|30|False|True|2|30|1"), std::string::npos) << log[0];
-
-    EXPECT_EQ(Stored("FiltroCorrente"), "2");
-    EXPECT_EQ(Stored("Tema"), "dark");
+    EXPECT_THAT(ReadBytes(LogPath()), ::testing::EndsWith("|2|rcv14.dat|0|30|True|True|2|30|1\r\n"));
 }
 
-TEST_F(StartScreenTest, WithoutAQuizScreenTheHandOverShowsAFreshStartWindow)
-{
-    Store("Numero", "30");
-    frmStart* w = Open();
-    QPointer<frmStart> old(w);
-    Click(w, "cmdInizia");
-
-    const auto windows = StartWindows();
-    ASSERT_EQ(windows.size(), 1u);
-    EXPECT_NE(windows.front(), old.data());
-    EXPECT_EQ(TestSet->Count(), 11);
-}
-
-TEST_F(StartScreenTest, EmptyTestIsToldAndTheStartWindowRestarts)
-{
-    frmStart* w = Open();
-    Child<QComboBox>(w, "cbOrdine")->setCurrentIndex(4);  // only wrong answers: none yet
-
-    Click(w, "cmdInizia");
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, "Nessun quesito trovato per i filtri impostati!");
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(prompts.messages[0].title, "Attenzione!");
-
-    frmStart* fresh = WaitForNewWindow(w);
-    ASSERT_NE(fresh, nullptr);
-    // The options were saved on the way out and restored by the new window.
-    EXPECT_EQ(Child<QComboBox>(fresh, "cbOrdine")->currentIndex(), 4);
-}
-
-TEST_F(StartScreenTest, PrintWritesTheTemporarySessionThenRestarts)
+TEST_F(StartScreenTest, AnEmptyTestRestartsTheWindowAndStampaOpensTheWizard)
 {
     int wizards = 0;
     ModWindows::ShowPrintWizard = [&] { ++wizards; };
-    ModWindows::ShowQuizScreen = [] { FAIL() << "printing never opens the quiz screen"; };
-    WriteBank(2, 500);  // "TUTTI I QUESITI" holds exactly 1000
-    frmStart* w = Open();
+    C<QComboBox>("cbOrdine")->setCurrentIndex(4);  // only wrong answers: none yet
+    Click(w, "cmdInizia");
+    Told(0, "Nessun quesito trovato per i filtri impostati!", MessageIcon::Exclamation);
+    Restarted();
+    EXPECT_EQ(C<QComboBox>("cbOrdine")->currentIndex(), 4);  // stored on the way out
 
+    C<QComboBox>("cbOrdine")->setCurrentIndex(0);
     Click(w, "cmdStampa");
-    EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(wizards, 1);
-    const fs::path printFile = TempDir() / "trprint2.tmp";
-    EXPECT_EQ(PrintSourcePath, printFile.string());
-    EXPECT_EQ(ShuffleText, "True");
-    const auto lines = ReadLines(printFile);
-    ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[0], "tessarondequiz RCV SaveFile");
-    EXPECT_EQ(lines[2], "0");
-    EXPECT_EQ(lines[4], std::string(1000, '0'));
-
-    frmStart* fresh = WaitForNewWindow(w);
-    ASSERT_NE(fresh, nullptr);
-
-    fs::remove(printFile);
-    WriteBank(1, 1001);
-    Click(fresh, "cmdStampa");
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, "E' possibile stampare solo fino a 1000 quesiti per volta.");
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_FALSE(fs::exists(printFile));
-    EXPECT_EQ(wizards, 1);
-    EXPECT_NE(WaitForNewWindow(fresh), nullptr);
+    EXPECT_EQ(std::tuple(PrintSourcePath, ShuffleText), std::tuple((TempFolder() / "trprint2.tmp").string(), "True"));
+    EXPECT_TRUE(fs::exists(PrintSourcePath));
+    Restarted();
 }
 
-TEST_F(StartScreenTest, LoadingASessionHandsOverAndLeavesTheStoredOptionsAlone)
+TEST_F(StartScreenTest, CaricaHandsALoadedTestOverAndLeavesTheStoredOptionsAlone)
 {
-    Store("Numero", "80");
-    const fs::path session = TempDir() / "prova.test";
-    {
-        std::ofstream out(session, std::ios::binary);
-        out << "tessarondequiz RCV SaveFile\r\n"
-               "01/03/2024 10:00:00|2|rcv14.dat|0|3|True|True|0|0|1\r\n"
-               "2\r\n"
-               "7;5;6;\r\n"
-               "300\r\n"
-               "312\r\n";
-    }
-    bool handedOver = false;
-    ModWindows::ShowQuizScreen = [&] { handedOver = true; };
-    frmStart* w = Open();
-    Child<QComboBox>(w, "cbNumero")->setCurrentIndex(7);  // changed, never saved
-    prompts.paths.push_back(QString::fromStdString(session.string()));
-
-    Click(w, "cmdCarica");
+    WriteBytes(TempFolder() / "lettera.test", "Cara Anna,\r\n");
+    WriteBytes(TempFolder() / "prova.test", "tessarondequiz RCV SaveFile\r\n01/03/2024 10:00:00|2|rcv14.dat|0|3|True|"
+                                            "True|0|0|1\r\n2\r\n7;5;6;\r\n300\r\n312\r\n");
+    C<QComboBox>("cbNumero")->setCurrentIndex(7);
+    Click(w, "cmdCarica");  // cancelled
     ASSERT_EQ(prompts.files.size(), 1u);
     EXPECT_EQ(prompts.files[0].title, "Selezionare la sessione da caricare");
     EXPECT_EQ(prompts.files[0].filter, "Test in sospeso (*.test)");
-    EXPECT_EQ(prompts.files[0].mode, FileDialogMode::Open);
-    EXPECT_TRUE(prompts.messages.empty());
-
-    EXPECT_TRUE(handedOver);
-    EXPECT_EQ(Codes(), (std::vector<int32_t>{7, 5, 6}));
-    EXPECT_EQ(TestSet->RisposteDate(), "300");
-    EXPECT_EQ(ResumeIndex, 1);
-    EXPECT_EQ(ResumeCorrect, 1);
-    EXPECT_NE(CurrentTheme, nullptr);
-    EXPECT_TRUE(StartWindows().empty());
-    EXPECT_EQ(Stored("Numero"), "80");
-}
-
-TEST_F(StartScreenTest, RefusedOrCancelledLoadsLeaveTheStartWindowOpen)
-{
-    bool handedOver = false;
-    ModWindows::ShowQuizScreen = [&] { handedOver = true; };
-    frmStart* w = Open();
-
-    Click(w, "cmdCarica");  // the dialog is cancelled
-    EXPECT_EQ(prompts.files.size(), 1u);
-    EXPECT_TRUE(prompts.messages.empty());
-
-    const fs::path notASession = TempDir() / "lettera.test";
-    std::ofstream(notASession, std::ios::binary) << "tessarondequiz RCV SaveFile \r\naltro\r\n";
-    prompts.paths.push_back(QString::fromStdString(notASession.string()));
+    prompts.paths = {QtText::FromPath(TempFolder() / "lettera.test"), QtText::FromPath(TempFolder() / "prova.test")};
     Click(w, "cmdCarica");
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, "Il file selezionato non è una sessione creata con questo programma!");
-    EXPECT_EQ(prompts.messages[0].title, "Attenzione!");
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Critical);
+    Told(0, "Il file selezionato non è una sessione creata con questo programma!", MessageIcon::Critical);
+    Click(w, "cmdCarica");
+    EXPECT_EQ(handOvers, 1);
+    EXPECT_EQ(Codes(), (std::vector<int32_t>{7, 5, 6}));
+    EXPECT_EQ(std::tuple(ResumeIndex, ResumeCorrect), std::tuple(1, 1));
+    EXPECT_EQ(Stored("Numero"), "");
+}
 
-    EXPECT_FALSE(handedOver);
-    EXPECT_FALSE(w->SessionLoaded());
-    EXPECT_EQ(StartWindows().size(), 1u);
-
-    // An interrupted test none of whose questions is left in the bank: told once, then no longer offered.
+TEST_F(StartScreenTest, AnInterruptedTestWithNothingLeftGoesAndAStatisticsFileInTheWayIsTold)
+{
     w->close();
-    const fs::path interrupted = ProgramDir() / "rcv14.dat.interrotto.test";
-    std::ofstream(interrupted, std::ios::binary)
-        << "tessarondequiz RCV SaveFile\r\nx|0|rcv14.dat|0|0|True|True|0|0|1\r\n1\r\n999;\r\n0\r\n1\r\n";
-    w = Open();
-    auto* resume = Child<QPushButton>(w, "cmdRiprendi");
-    ASSERT_TRUE(resume->isVisible());
+    WriteBytes(InterruptedTest::Path(), "tessarondequiz RCV SaveFile\r\nx|0|rcv14.dat|0|0|True|True|0|0|1\r\n"
+                                        "1\r\n999;\r\n0\r\n1\r\n");
+    fs::create_directories(RecPath());  // a folder where the statistics file should be
+    w = frmStart::ShowNew();
     Click(w, "cmdRiprendi");
-    ASSERT_EQ(prompts.messages.size(), 2u);
-    EXPECT_EQ(prompts.messages[1].text, "Nessun quesito trovato per i filtri impostati!");
-    EXPECT_FALSE(resume->isVisible());
-    EXPECT_FALSE(fs::exists(interrupted));
-    EXPECT_FALSE(handedOver);
-}
-
-TEST_F(StartScreenTest, MissingStatisticsFileIsToldOnceAndTheTestGoesOn)
-{
-    // A folder where the statistics file should be: it can be neither created nor opened.
-    fs::create_directories(ProgramDir() / "rcv14.dat.rec");
-    bool handedOver = false;
-    ModWindows::ShowQuizScreen = [&] { handedOver = true; };
-    frmStart* w = Open();
-
+    Told(0, "Nessun quesito trovato per i filtri impostati!", MessageIcon::Exclamation);
+    EXPECT_TRUE(C<QWidget>("cmdRiprendi")->isHidden());
+    EXPECT_FALSE(fs::exists(InterruptedTest::Path()));
+    // The statistics are told to be lost once, and the test goes on.
     Click(w, "cmdInizia");
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    const UserMessage expected = ModFunzioni::StatisticsUnavailableMessage();
-    EXPECT_EQ(prompts.messages[0].text.toStdString(), expected.text);
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_TRUE(handedOver);
-    EXPECT_EQ(TestSet->Count(), 11);
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.messages[1].text.toStdString(), ModFunzioni::StatisticsUnavailableMessage().text);
+    EXPECT_EQ(handOvers, 1);
 }
 
-TEST_F(StartScreenTest, StatisticsAndProgressButtonsPassTheChosenTopic)
+TEST_F(StartScreenTest, AOneTopicBankHidesTheListWhoseRowsStillChooseTheTopic)
 {
-    std::vector<std::string> opened;
-    auto opens = [&](const char* window) {
-        return [&opened, window] {
-            opened.push_back(window);
-            EXPECT_EQ(TopicFilter, 3);
-            EXPECT_EQ(TopicRangeFirst, 0);
-        };
-    };
-    ModWindows::ShowStatistics = opens("frmStatistiche");
-    ModWindows::ShowAndamento = opens("frmAndamento");
-    frmStart* w = Open();
-    Child<QListWidget>(w, "lstElencoFiltri")->setCurrentRow(3);
+    w->close();
+    UseBank("onetopic");
+    std::vector<int32_t> topics;
+    ModWindows::ShowStatistics = ModWindows::ShowAndamento = [&] { topics.push_back(TopicFilter); };
+    w = frmStart::ShowNew();
+    EXPECT_EQ(Options(), "-|Tutti|Casuale|-|.|-|-|.|x|x|Aspetto standard");
+    C<QListWidget>("lstElencoFiltri")->setCurrentRow(1);
     Click(w, "cmdStatistiche");
     Click(w, "cmdAndamento");
-    EXPECT_EQ(opened, std::vector<std::string>({"frmStatistiche", "frmAndamento"}));
-    EXPECT_EQ(StartWindows().size(), 1u);
+    EXPECT_EQ(topics, (std::vector<int32_t>{1, 1}));
 }
+
+}  // namespace

@@ -3,6 +3,7 @@
 #include "ui/AppSettings.h"
 #include "ui/ModWindows.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QSettings>
@@ -59,6 +60,18 @@ std::vector<QWidget*> WindowTest::TopLevels()
 {
     const auto list = QApplication::topLevelWidgets();
     return {list.begin(), list.end()};
+}
+
+std::vector<std::string> UnnamedControls(QWidget* window)
+{
+    std::vector<std::string> unnamed;
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        const auto* button = qobject_cast<QAbstractButton*>(child);
+        if ((button || child->focusPolicy() != Qt::NoFocus) && !child->objectName().startsWith("qt_") &&
+            child->accessibleName().isEmpty() && !(button && !button->text().isEmpty()))
+            unnamed.push_back(child->objectName().toStdString());
+    }
+    return unnamed;
 }
 
 ModalCloser::ModalCloser()

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 class QDialog;
@@ -59,6 +60,10 @@ private:
     static std::vector<QWidget*> TopLevels();
     QString SettingsFile() const;
 };
+
+// The controls of a window a screen reader could not name: those that take
+// the focus or are pressed, without an accessible name or a text of their own.
+std::vector<std::string> UnnamedControls(QWidget* window);
 
 // Closes the modal dialogs a window opens (result window, viewers) as soon as
 // they are on screen, after letting a test look at them; the progress window
