@@ -70,7 +70,8 @@ QString ReducedRandomnessQuestion()
 std::optional<UserMessage> PrintRefusal(int32_t questions)
 {
     if (questions <= 1000) return std::nullopt;
-    return UserMessage{"Attenzione!", "E' possibile stampare solo fino a 1000 quesiti per volta.", MessageIcon::Exclamation};
+    return UserMessage{"Attenzione!", "E' possibile stampare solo fino a 1000 quesiti per volta.",
+                       MessageIcon::Exclamation};
 }
 
 int FilterRow(const QString& stored, int rowCount)

@@ -75,12 +75,13 @@ void frmAndamento::ShowModal(QWidget* parent)
 
 void frmAndamento::BuildControls()
 {
+    using Controls::Label;
     using Controls::Named;
-    lbArgomento = Controls::Label(this, "lbArgomento", QStringLiteral("Argomento:"));
+    lbArgomento = Label(this, "lbArgomento", QStringLiteral("Argomento:"));
     cbArgomenti = Controls::Captioned(lbArgomento, new QComboBox(this), "cbArgomenti");
     cbArgomenti->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
-    lbRiepilogo = Controls::Label(this, "lbRiepilogo");
+    lbRiepilogo = Label(this, "lbRiepilogo");
     QFont bold = lbRiepilogo->font();
     bold.setBold(true);
     lbRiepilogo->setFont(bold);
@@ -201,7 +202,8 @@ void frmAndamento::Analyse()
         RunModal(*this, this);
     } catch (const std::exception& e) {
         Prompts::Tell(QStringLiteral("Tessarondequiz"),
-                      QStringLiteral("Errore durante l'analisi dell'andamento: ") + QtText::FromUtf8(ErrorText::Describe(e)),
+                      QStringLiteral("Errore durante l'analisi dell'andamento: ") +
+                          QtText::FromUtf8(ErrorText::Describe(e)),
                       MessageIcon::Critical);
     }
 }

@@ -156,8 +156,7 @@ void frmStart::BuildControls()
 void frmStart::BuildLayout()
 {
     // Heading: the program, the competition and a word of encouragement.
-    auto* heading = new QFrame(this);
-    heading->setObjectName("frHeading");
+    auto* heading = Named(new QFrame(this), "frHeading");
     heading->setFrameShape(QFrame::StyledPanel);
     heading->setAutoFillBackground(true);
     QPalette headingPalette = heading->palette();

@@ -97,8 +97,8 @@ void frmStatistiche::BuildControls()
     QFont bold = Label4->font();
     bold.setBold(true);
     Label4->setFont(bold);
-    Label3 = Label(this, "Label3",
-                   QStringLiteral("La colonna \"E\" indica le domande a cui hai risposto almeno una volta in maniera ERRATA."));
+    Label3 = Label(this, "Label3", QStringLiteral("La colonna \"E\" indica le domande a cui hai risposto almeno "
+                                                  "una volta in maniera ERRATA."));
 
     cmdAzzera = Named(new QPushButton(QStringLiteral("Azzera statistiche"), this), "cmdAzzera");
     cmdAzzeraRispErrate = Named(new QPushButton(QStringLiteral("Azzera risp. errate"), this), "cmdAzzeraRispErrate");
@@ -190,7 +190,8 @@ void frmStatistiche::Reload()
         RunModal(*this, this);
     } catch (const std::exception& e) {
         Prompts::Tell(QStringLiteral("Tessarondequiz"),
-                      QStringLiteral("Errore durante l'analisi delle statistiche: ") + QtText::FromUtf8(ErrorText::Describe(e)),
+                      QStringLiteral("Errore durante l'analisi delle statistiche: ") +
+                          QtText::FromUtf8(ErrorText::Describe(e)),
                       MessageIcon::Critical);
     }
 }

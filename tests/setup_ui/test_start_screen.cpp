@@ -43,7 +43,8 @@ protected:
                                  "txtOre", "txtMin", "ckDontMixAnswers", "ckRecordBad", "ckRevisione", "cbTema"}) {
             QWidget* c = Child<QWidget>(w, name);
             QString s = qobject_cast<QCheckBox*>(c) && static_cast<QCheckBox*>(c)->isChecked() ? "x" : ".";
-            if (auto* list = qobject_cast<QListWidget*>(c)) s = QString("%1/%2").arg(list->currentRow()).arg(list->count());
+            if (auto* list = qobject_cast<QListWidget*>(c))
+                s = QString("%1/%2").arg(list->currentRow()).arg(list->count());
             if (auto* combo = qobject_cast<QComboBox*>(c)) s = combo->currentText();
             if (auto* field = qobject_cast<QLineEdit*>(c)) s = field->text();
             shown << (c->isVisible() ? s : "-") + (c->isEnabled() ? "" : "*");

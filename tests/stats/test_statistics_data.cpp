@@ -91,10 +91,12 @@ TEST_P(ProgressCase, EveryTopicChoice)
         ASSERT_EQ(view.days.back().day, Clock::DayNumber("10/03/2024 00:00:00"));
         shown << "-- " << topic << "\n" << view.Summary() << "\n";
         for (size_t i = 0; i < view.days.size(); ++i)
-            if (view.days[i].answers > 0) shown << i << ": " << view.days[i].answers << "/" << view.days[i].right << " ";
+            if (const ProgressDay& day = view.days[i]; day.answers > 0)
+                shown << i << ": " << day.answers << "/" << day.right << " ";
         shown << "\n";
         for (const auto& r : view.rows)
-            shown << r.argomento << "|" << r.quesiti << "|" << r.maiVisti << "|" << r.esatte << "|" << r.daRipassare << "\n";
+            shown << r.argomento << "|" << r.quesiti << "|" << r.maiVisti << "|" << r.esatte << "|" << r.daRipassare
+                  << "\n";
     }
     ExpectFile(GetParam() / "expected.txt", shown.str());
 }
