@@ -88,7 +88,7 @@ TEST_F(Documento, LineEndsAndDamageChangeNothingBeforeThem)
 TEST_F(Documento, TopicListAloneUpToTheFirstOtherLine)
 {
     doc.LoadFromText(DataPath());
-    WriteBank(BankText({"; intestazione", "QI:1,1,1,1", "AM:Uno", "AM:Due", "", "AM:Tre"}));
+    WriteBank(BankText({"; intestazione", "QI:1,1,1,1", "AM:Uno", "AM:Due", "NR:3", "AM:Tre"}));
     doc.LoadArgomentiFromText("rcv14.dat");
     ASSERT_EQ(doc.Argomenti().Count(), 2);
     EXPECT_EQ(doc.Argomenti().Item(2)->Nome, "Due");
