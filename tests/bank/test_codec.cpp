@@ -30,7 +30,8 @@ TEST(Codec, EveryByteInEveryPositionComesBackFromItsStoredForm)
 
 TEST(Codec, StoredTextsDecodeAsTheTableSays)
 {
-    for (const auto& row : support::Table(Source("codec/decode.tsv"))) EXPECT_EQ(Decode(row.at(0)), row.at(1)) << row[0];
+    for (const auto& row : support::Table(Source("codec/decode.tsv")))
+        EXPECT_EQ(Decode(row.at(0)), row.at(1)) << row[0];
 }
 
 TEST(DisplayCleaning, TextsShowAsTheTableSays)

@@ -63,7 +63,7 @@ TEST_F(Documento, BanksLoadAsTheirExpectedFilesSay)
     EXPECT_EQ(Snapshot(doc), "NR 4\n");
 }
 
-TEST_F(Documento, LineEndsAndDamageChangeNothingBeforeThem)
+TEST_F(Documento, LineEndsDoNotMatterAndDamageNeverThrows)
 {
     const std::string bytes = ReadBytes(Fixtures::Bank("small"));
     std::string lf;
@@ -101,12 +101,12 @@ TEST_F(Documento, RangeOfATopicIsItsFirstRun)
 {
     WriteBank(BankText({"AM:A", "AM:B", "QI:11,1,1,1", "QI:12,1,1,1", "QI:13,2,1,1", "QI:14,1,1,1"}));
     doc.LoadFromText(DataPath());
-    const auto lookalike = std::make_shared<cArgomento>(*doc.Argomenti().Item(1));
-    for (const auto& [topic, first, last] : {std::tuple(doc.Argomenti().Item(1), 11, 12), std::tuple(lookalike, 0, 0)}) {
-        int32_t primo = -1, ultimo = -1;
-        doc.GetRangePerArgomento(topic, primo, ultimo);
-        EXPECT_EQ(std::pair(primo, ultimo), std::pair(first, last)) << topic.get();
-    }
+    int32_t primo = -1, ultimo = -1;
+    doc.GetRangePerArgomento(doc.Argomenti().Item(1), primo, ultimo);
+    EXPECT_EQ(std::pair(primo, ultimo), std::pair(11, 12));
+    // A topic that only looks the same has no range.
+    doc.GetRangePerArgomento(std::make_shared<cArgomento>(*doc.Argomenti().Item(1)), primo, ultimo);
+    EXPECT_EQ(std::pair(primo, ultimo), std::pair(0, 0));
 }
 
 TEST_F(Documento, FreshStatisticsFileOfZeros)

@@ -66,7 +66,8 @@ TEST_F(Quesiti, ItemsByPositionAndKey)
     EXPECT_EQ(all.Item("COD7"), all.Item(7));
     EXPECT_EQ(all.ItemByCodice(3), all.Item(3));
     EXPECT_EQ(all.ItemByCodice(99), nullptr);
-    for (const char* bad : {"cod99", "cod07", "7", "cod", "cod 7"}) EXPECT_THROW(all.Item(std::string(bad)), BankError) << bad;
+    for (const char* bad : {"cod99", "cod07", "7", "cod", "cod 7"})
+        EXPECT_THROW(all.Item(std::string(bad)), BankError) << bad;
     for (const int bad : {0, 8}) EXPECT_THROW(all.Item(bad), BankError) << bad;
 
     // A code already there is refused and leaves the set as it was.

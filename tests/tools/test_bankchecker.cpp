@@ -14,7 +14,8 @@ using namespace support;
 
 TEST(BankChecker, PassesTheFixtureBanksAndTheShippedOne)
 {
-    for (const auto& bank : {Fixtures::Bank("small"), Fixtures::Bank("five"), Fixtures::Bank("three"), Fixtures::Shipped()}) {
+    for (const auto& bank :
+         {Fixtures::Bank("small"), Fixtures::Bank("five"), Fixtures::Bank("three"), Fixtures::Shipped()}) {
         BankChecker::Summary summary;
         for (const auto& p : BankChecker::CheckFile(bank, &summary)) ADD_FAILURE() << p.ToString();
         EXPECT_GT(summary.questions, 0) << bank;
@@ -25,7 +26,8 @@ TEST(BankChecker, ReportsEachCaseAsItsExpectedFileSays)
 {
     for (const auto& dir : Fixtures::Cases("checker")) {
         std::string report;
-        for (const auto& p : BankChecker::Check(ReadableBank(dir / "bank.txt"), "bank.dat")) report += p.ToString() + "\n";
+        for (const auto& p : BankChecker::Check(ReadableBank(dir / "bank.txt"), "bank.dat"))
+            report += p.ToString() + "\n";
         ExpectFile(dir / "expected.txt", report);
     }
 }
