@@ -58,6 +58,26 @@ std::string EncodedLine(std::string_view line, bool rawMark)
     return std::string(line.substr(0, 3)) + Encoder::Encode(value);
 }
 
+// Bytes from readable text: "\xHH" is one byte; "\r", "\n", "\t" and "\\" as in C.
+std::string Unescape(std::string_view text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const char c = text[++i];
+        if (c == 'x' && i + 2 < text.size()) {
+            out += static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
+            i += 2;
+        } else {
+            out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
+        }
+    }
+    return out;
+}
+
 // The file's text in cp1252.
 std::string Cp1252File(const fs::path& path)
 {
@@ -74,25 +94,6 @@ std::string BankText(std::initializer_list<std::string_view> lines, std::string_
     for (const std::string_view line : lines) {
         out += EncodedLine(line, false);
         out += eol;
-    }
-    return out;
-}
-
-std::string Unescape(std::string_view text)
-{
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            out += text[i];
-            continue;
-        }
-        const char c = text[++i];
-        if (c == 'x' && i + 2 < text.size()) {
-            out += static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
-            i += 2;
-        } else {
-            out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
-        }
     }
     return out;
 }
