@@ -49,16 +49,14 @@ QString Apply(const QString& rule, const QStringList& a)
 
 TEST(StartRules, EveryCaseOfTheTable)
 {
-    const QString table = QtText::FromUtf8(support::ReadBytes(support::Fixtures::Source("start/rules.txt")));
-    int cases = 0;
-    for (const QString& line : table.split('\n')) {
-        if (line.isEmpty() || line.startsWith('#')) continue;
-        QStringList fields = line.split('|');
-        const QString rule = fields.takeFirst(), expected = fields.takeLast();
-        EXPECT_EQ(Apply(rule, fields), expected) << line.toStdString();
-        ++cases;
+    const auto table = support::Table(support::Fixtures::Source("start/rules.txt"));
+    ASSERT_FALSE(table.empty());
+    for (const auto& row : table) {
+        QStringList cells;
+        for (const auto& cell : row) cells << QtText::FromCp1252(cell);
+        const QString rule = cells.takeFirst(), expected = cells.takeLast();
+        EXPECT_EQ(Apply(rule, cells), expected) << (rule + " " + cells.join("|")).toStdString();
     }
-    EXPECT_GT(cases, 0);
 }
 
 }  // namespace
