@@ -20,6 +20,7 @@ bool DataFileMatches(const std::string& name)
     return name == CurrentDataFile || (AltDataFileName.empty() && name == DataFileName);
 }
 
+// The file, when it is a session of this bank.
 Expected<SessionFile::Contents> ReadOwn(const std::filesystem::path& path)
 {
     auto file = SessionFile::Read(path);
