@@ -18,10 +18,9 @@ QString Apply(const QString& rule, const QStringList& a)
     const auto n = [&a](int i) { return a[i].toInt(); };
     if (rule == "Tempo") {
         const auto t = StartRules::ParseTimeLimit(a[0] == "1", a[1], a[2]);
-        if (t.ok) return QString("%1:%2").arg(t.hours).arg(t.minutes);
-        EXPECT_EQ(t.error.title, "Attenzione!");
-        EXPECT_EQ(t.error.icon, MessageIcon::Critical);
-        return QtText::FromUtf8(t.error.text);
+        if (t) return QString("%1:%2").arg(t->hours).arg(t->minutes);
+        EXPECT_EQ(t.error().kind, Failure::Kind::Refused);
+        return QtText::FromUtf8(t.error().description);
     }
     if (rule == "FilterRow") return QString::number(StartRules::FilterRow(a[0], n(1)));
     if (rule == "OrdineRow") return QString::number(StartRules::OrdineRow(a[0], n(1)));
@@ -37,11 +36,9 @@ QString Apply(const QString& rule, const QStringList& a)
         return StartRules::FilterCaption(filter, topics).value_or("(nessuna riga)");
     }
     if (rule == "ReducedRandomness") return Bool(StartRules::ReducedRandomness(a[0] == "True", n(1)));
-    if (rule == "PrintRefusal") {
-        const auto refusal = StartRules::PrintRefusal(n(0));
-        if (!refusal) return {};
-        EXPECT_EQ(refusal->icon, MessageIcon::Exclamation);
-        return QtText::FromUtf8(refusal->text);
+    if (rule == "Printable") {
+        const auto printable = StartRules::Printable(n(0));
+        return printable ? QString() : QtText::FromUtf8(printable.error().description);
     }
     ADD_FAILURE() << "unknown rule " << rule.toStdString();
     return {};
