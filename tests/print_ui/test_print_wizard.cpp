@@ -39,19 +39,15 @@ public:
     std::function<void()> during;
 };
 
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::string& value)
-        : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
+// An environment variable set for the life of the object.
+struct ScopedEnv {
+    ScopedEnv(const char* name, const std::string& value) : name(name), old(qgetenv(name))
     {
         qputenv(name, QByteArray::fromStdString(value));
     }
-    ~ScopedEnv() { m_had ? qputenv(m_name, m_old) : qunsetenv(m_name); }
-
-private:
-    const char* m_name;
-    QByteArray m_old;
-    bool m_had;
+    ~ScopedEnv() { qputenv(name, old); }
+    const char* name;
+    QByteArray old;
 };
 
 // The program's bank holds 500 questions, each with its first answer right;
@@ -67,8 +63,6 @@ protected:
                       "?\nR1:Giusta\nR2:Sbagliata\nR3:Altra\nR4:Nessuna\n";
         WriteBank(SourceCompiler::Compile(source, "rcv14.txt").data);
         word::DocumentOpener::SetDefault(opener);
-        ModPrint::Printer.reset();
-        ModGlobal::ShuffleText = "False";
     }
 
     void TearDown() override
