@@ -272,7 +272,7 @@ TEST_F(QuizScreenTest, SavedTestResumesAtTheSameQuestionWithTheSameAnswers)
     DeleteClosed();
 
     const auto loaded = SessionLoader::Load(fs::path(path.toStdString()));
-    ASSERT_TRUE(loaded.ok());
+    ASSERT_TRUE(loaded);
     ModGlobal::CurrentTheme = ModGlobal::Themes->Item(1);
     quiz = frmMain::ShowNew();
     EXPECT_EQ(quiz->Session().Current()->Codice, onScreen);
