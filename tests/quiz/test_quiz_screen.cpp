@@ -192,6 +192,7 @@ TEST_F(QuizScreenTest, SideBandMarksSavesAndOpensTheViewers)
     const fs::path saved = root / "prova.test";
     prompts.paths = {QString::fromStdString(saved.string()), QString::fromStdString((root / "no" / "x.test").string())};
     Click(quiz, "cmdSalva");
+    EXPECT_TRUE(prompts.messages.empty());
     Click(quiz, "cmdSalva");  // a folder that does not exist: told, and the test goes on
     EXPECT_EQ(prompts.files.at(0).title, "Registra sessione");
     EXPECT_NE(support::ReadBytes(saved).find("\r\n9\r\n1;2;3;"), std::string::npos) << "at the question on screen";
