@@ -62,7 +62,7 @@ void BM_Print(benchmark::State& state)
             options.open = false;
             return std::make_shared<word::Application>(std::move(options));
         });
-        if (builder.CaricaQuesitiDaSessione(session, false).Failed()) state.SkipWithError("cannot load the test");
+        if (!builder.CaricaQuesitiDaSessione(session, false)) state.SkipWithError("cannot load the test");
         builder.Formato = formato;
         builder.MostraArgomenti = true;
         builder.MostraCodici = true;

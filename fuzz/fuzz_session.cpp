@@ -22,7 +22,7 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
-using Status = SessionLoadResult::Status;
+using Kind = Failure::Kind;
 
 namespace {
 
@@ -88,8 +88,7 @@ void TakeTest(bool resumeShowsNext)
     const std::string codes = Codes(*set);
     const std::string answers = set->RisposteDate();
     ModGlobal::ResetTestSettings();
-    const auto again = SessionLoader::Load(ProgressPath());
-    FUZZ_CHECK(again.ok());
+    FUZZ_CHECK(SessionLoader::Load(ProgressPath()));
     FUZZ_CHECK(Codes(*ModGlobal::TestSet) == codes);
     FUZZ_CHECK(ModGlobal::TestSet->RisposteDate() == answers);
 }
@@ -123,10 +122,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const bool would = SessionLoader::WouldLoad(SessionPath());
     FUZZ_CHECK(!ModGlobal::TestSet && ModGlobal::ResumeIndex == -1);
-    const auto result = SessionLoader::Load(SessionPath());
-    FUZZ_CHECK(!result.Message().text.empty() || result.ok());
-    if (result.status == Status::NotASession || result.status == Status::WrongDataFile) FUZZ_CHECK(!would);
-    if (!result.ok()) return 0;
+    const auto loaded = SessionLoader::Load(SessionPath());
+    if (!loaded) {
+        FUZZ_CHECK(!SessionLoader::Message(loaded.error()).text.empty());
+        if (loaded.error().kind == Kind::NotASession || loaded.error().kind == Kind::WrongDataFile) FUZZ_CHECK(!would);
+        return 0;
+    }
     FUZZ_CHECK(would);
 
     const auto& set = *ModGlobal::TestSet;

@@ -77,13 +77,12 @@ int Print(const Args& args)
         save.open = false;
         return std::make_shared<word::Application>(std::move(save));
     });
-    const PrintLoadResult loaded = builder.CaricaQuesitiDaSessione(o.test, o.shuffle);
-    if (loaded.Failed()) {
-        std::cerr << loaded.Message().text << "\n";
-        return ProblemFound;
-    }
-    if (loaded.status == PrintLoadResult::Status::NotASession) {
-        std::cerr << o.test.string() << ": not a suspended test\n";
+    const auto loaded = builder.CaricaQuesitiDaSessione(o.test, o.shuffle);
+    if (!loaded) {
+        if (loaded.error().kind == Failure::Kind::NotASession)
+            std::cerr << o.test.string() << ": not a suspended test\n";
+        else
+            std::cerr << CPaginatrice::LoadFailureMessage(loaded.error()).text << "\n";
         return ProblemFound;
     }
     builder.Formato = o.formato;

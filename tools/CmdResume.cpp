@@ -13,9 +13,9 @@ namespace BankTool {
 int Resume(const Args& args)
 {
     if (!TestState::UseBank(args[0])) return ProblemFound;
-    const auto result = SessionLoader::Load(args[1]);
-    if (!result.ok()) {
-        std::cerr << result.Message().text << "\n";
+    const auto loaded = SessionLoader::Load(args[1]);
+    if (!loaded) {
+        std::cerr << SessionLoader::Message(loaded.error()).text << "\n";
         return ProblemFound;
     }
     using namespace ModGlobal;

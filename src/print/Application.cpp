@@ -49,8 +49,11 @@ void Application::Show(DocumentData& document)
 
 std::filesystem::path Application::Save(const DocumentData& document, std::chrono::system_clock::time_point now) const
 {
+    // The automation's error for a file that cannot be written.
+    auto fileAccess = [](const Failure& failure) { return PrintError(PrintError::FileAccess, failure.description); };
     if (!m_options.exactPath.empty()) {
-        DocxWriter::Save(document, m_options.exactPath, DocxWriter::Mode::Replace, now);
+        const auto saved = DocxWriter::Save(document, m_options.exactPath, DocxWriter::Mode::Replace, now);
+        if (!saved) throw fileAccess(saved.error());
         return m_options.exactPath;
     }
     const auto folder = m_options.folder.empty() ? DocumentsFolder::Get() : m_options.folder;
@@ -63,7 +66,9 @@ std::filesystem::path Application::Save(const DocumentData& document, std::chron
     const std::string base = m_options.baseName + " " + Stamp(now);
     for (int n = 1; n < 10000; ++n) {
         const auto path = folder / (base + (n > 1 ? " (" + std::to_string(n) + ")" : "") + ".docx");
-        if (DocxWriter::Save(document, path, DocxWriter::Mode::CreateNew, now)) return path;
+        const auto saved = DocxWriter::Save(document, path, DocxWriter::Mode::CreateNew, now);
+        if (saved) return path;
+        if (saved.error().kind != Failure::Kind::Exists) throw fileAccess(saved.error());
     }
     throw PrintError(PrintError::FileAccess, "Troppi documenti con il nome \"" + base + "\" nella cartella \"" +
                                                  folder.string() + "\".");

@@ -5,37 +5,19 @@
 #include "bank/DataFolders.h"
 #include "bank/ErrorText.h"
 #include "bank/TextConvert.h"
-#include "bank/TextFile.h"
 
 #include "setup/BuildConstants.h"
 #include "setup/ModGlobal.h"
-#include "setup/SessionLoader.h"
+#include "setup/SessionFile.h"
 
 #include "print/PrintError.h"
 #include "print/ProductInfo.h"
 #include "print/Table.h"
 
 #include <fstream>
-#include <stdexcept>
 #include <vector>
 
 namespace {
-
-// A loading problem, with the description the user sees.
-struct LoadFailure : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-std::vector<std::string_view> Split(std::string_view text, char separator)
-{
-    std::vector<std::string_view> parts;
-    for (size_t start = 0;;) {
-        const size_t at = text.find(separator, start);
-        parts.push_back(text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
-        if (at == std::string_view::npos) return parts;
-        start = at + 1;
-    }
-}
 
 // The formatting statements of the styles, the page and the properties each
 // stand alone: one that fails is skipped and the next is tried.
@@ -121,54 +103,55 @@ std::string CPaginatrice::ComposeQuestionText(int32_t n, const cQuesito& q, bool
     return t + ")";
 }
 
-PrintLoadResult CPaginatrice::CaricaQuesitiDaSessione(const std::filesystem::path& path, bool bShuffle)
+Expected<void> CPaginatrice::CaricaQuesitiDaSessione(const std::filesystem::path& path, bool bShuffle)
 {
     m_quesiti->Clear();
     m_quesiti->NumRisposte = 0;
-    auto failed = [this](std::string description) {
-        m_quesiti->Clear();
-        m_quesiti->NumRisposte = 0;
-        return PrintLoadResult{PrintLoadResult::Status::Failed, std::move(description)};
-    };
-    try {
-        const auto data = TextFile::ReadAll(path);
-        if (!data) throw LoadFailure("impossibile leggere il file \"" + path.filename().string() + "\"");
-        const auto lines = TextFile::SplitLines(*data);
-        if (lines.empty()) throw LoadFailure("il file \"" + path.filename().string() + "\" è vuoto");
-        if (lines[0] != SessionLoader::SessionMagic) return {PrintLoadResult::Status::NotASession, {}};
-        if (lines.size() < 4) throw LoadFailure("il file \"" + path.filename().string() + "\" è incompleto");
-
-        const auto fields = Split(lines[1], '|');
-        if (fields.size() < 3) throw LoadFailure("la riga delle impostazioni è incompleta");
-        const std::string name = Cp1252::ToUtf8(TextConvert::TrimBlanks(fields[2]));
-        if (name.empty()) throw LoadFailure("manca il nome dell'archivio dei quesiti");
+    auto loaded = [&]() -> Expected<void> {
+        const auto file = SessionFile::Read(path);
+        if (!file) return tl::unexpected(file.error());
+        if (file->legacy) return Fail(Failure::Kind::NotASession);
+        const std::string name = Cp1252::ToUtf8(TextConvert::TrimBlanks(file->dataFile));
+        if (name.empty()) return Fail("manca il nome dell'archivio dei quesiti");
         // The same bank the start screen reads, whatever the current directory.
         const auto bankPath = DataFolders::BankPath(name);
         std::error_code ec;
         if (!std::filesystem::is_regular_file(bankPath, ec))
-            throw LoadFailure("l'archivio dei quesiti \"" + name + "\" non è nella cartella del programma");
+            return Fail("l'archivio dei quesiti \"" + name + "\" non è nella cartella del programma");
         if (!std::ifstream(bankPath, std::ios::binary))
-            throw LoadFailure("impossibile leggere l'archivio dei quesiti \"" + name + "\"");
+            return Fail("impossibile leggere l'archivio dei quesiti \"" + name + "\"");
         cDocumento document;
         document.LoadFromText(bankPath);
 
-        for (const std::string_view entry : Split(lines[3], ';')) {
-            const auto code = entry.empty() ? std::nullopt : TextConvert::ToInt32(entry);
+        for (const auto& code : file->codes) {
             if (!code) continue;
             const auto q = document.Quesiti()->ItemByCodice(*code);
-            if (!q) throw LoadFailure("il quesito " + std::to_string(*code) + " non è nell'archivio \"" + name + "\"");
+            if (!q) return Fail("il quesito " + std::to_string(*code) + " non è nell'archivio \"" + name + "\"");
             if (m_quesiti->ItemByCodice(*code))
-                throw LoadFailure("il quesito " + std::to_string(*code) + " compare più di una volta");
+                return Fail("il quesito " + std::to_string(*code) + " compare più di una volta");
             if (q->NumRisposte() > m_quesiti->NumRisposte) m_quesiti->NumRisposte = q->NumRisposte();
             m_quesiti->AddObject(q);
         }
         if (bShuffle) m_quesiti->ShuffleAnswers();
-        return {PrintLoadResult::Status::Loaded, {}};
-    } catch (const LoadFailure& e) {
-        return failed(e.what());
+        return {};
+    };
+    Expected<void> result;
+    try {
+        result = loaded();
     } catch (const std::exception& e) {
-        return failed(ErrorText::Describe(e));
+        result = Fail(ErrorText::Describe(e));
     }
+    if (!result) {
+        m_quesiti->Clear();
+        m_quesiti->NumRisposte = 0;
+    }
+    return result;
+}
+
+UserMessage CPaginatrice::LoadFailureMessage(const Failure& failure)
+{
+    return {"Attenzione!", "Impossibile leggere i quesiti da stampare: " + failure.description + ".",
+            MessageIcon::Critical};
 }
 
 word::Application& CPaginatrice::GetWordApplication()

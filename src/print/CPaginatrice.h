@@ -1,9 +1,11 @@
 #pragma once
 
 #include "bank/cQuesiti.h"
+#include "bank/Failure.h"
+
+#include "setup/UserMessage.h"
 
 #include "print/Application.h"
-#include "print/PrintLoadResult.h"
 
 #include <filesystem>
 #include <functional>
@@ -42,8 +44,11 @@ public:
 
     // Fills Quesiti from a suspended-test file, taking the questions from the
     // data file it names in the program folder. A file that is not a suspended
-    // test leaves Quesiti empty; any other problem leaves it empty and is reported.
-    PrintLoadResult CaricaQuesitiDaSessione(const std::filesystem::path& path, bool bShuffle);
+    // test (NotASession: nothing to print, nothing to tell) or any other
+    // problem (Failed) leaves Quesiti empty.
+    Expected<void> CaricaQuesitiDaSessione(const std::filesystem::path& path, bool bShuffle);
+    // What the wizard shows when loading Failed.
+    static UserMessage LoadFailureMessage(const Failure& failure);
 
     // Writes the document and makes the word processor visible, which saves
     // and opens it. Errors are PrintErrors; what was written until then stays.

@@ -4,8 +4,6 @@
 
 #include "setup/BuildConstants.h"
 
-#include "print/PrintError.h"
-
 #include <algorithm>
 #include <cmath>
 #include <ctime>
@@ -542,10 +540,9 @@ std::string ZipMessage(int code)
     return message;
 }
 
-[[noreturn]] void SaveFailed(const std::filesystem::path& path, const std::string& reason)
+tl::unexpected<Failure> SaveFailed(const std::filesystem::path& path, const std::string& reason)
 {
-    throw PrintError(PrintError::FileAccess,
-                     "Impossibile registrare il documento \"" + path.string() + "\": " + reason + ".");
+    return Fail("Impossibile registrare il documento \"" + path.string() + "\": " + reason + ".");
 }
 
 }  // namespace
@@ -570,15 +567,15 @@ std::vector<Part> Parts(const DocumentData& document, std::chrono::system_clock:
     };
 }
 
-bool Save(const DocumentData& document, const std::filesystem::path& path, Mode mode,
-          std::chrono::system_clock::time_point created)
+Expected<void> Save(const DocumentData& document, const std::filesystem::path& path, Mode mode,
+                    std::chrono::system_clock::time_point created)
 {
     const auto parts = Parts(document, created);
     int code = 0;
     zip_t* zip = zip_open(path.c_str(), ZIP_CREATE | (mode == Mode::CreateNew ? ZIP_EXCL : ZIP_TRUNCATE), &code);
     if (!zip) {
-        if (code == ZIP_ER_EXISTS && mode == Mode::CreateNew) return false;
-        SaveFailed(path, ZipMessage(code));
+        if (code == ZIP_ER_EXISTS && mode == Mode::CreateNew) return Fail(Failure::Kind::Exists);
+        return SaveFailed(path, ZipMessage(code));
     }
     for (const Part& part : parts) {
         zip_source_t* source = zip_source_buffer(zip, part.content.data(), part.content.size(), 0);
@@ -587,7 +584,7 @@ bool Save(const DocumentData& document, const std::filesystem::path& path, Mode 
             const std::string reason = ZipMessage(zip_get_error(zip));
             zip_source_free(source);
             zip_discard(zip);
-            SaveFailed(path, reason);
+            return SaveFailed(path, reason);
         }
         // The fastest level: the default one took half the build for a file a fifth smaller.
         zip_set_file_compression(zip, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 1);
@@ -595,9 +592,9 @@ bool Save(const DocumentData& document, const std::filesystem::path& path, Mode 
     if (zip_close(zip) < 0) {
         const std::string reason = ZipMessage(zip_get_error(zip));
         zip_discard(zip);
-        SaveFailed(path, reason);
+        return SaveFailed(path, reason);
     }
-    return true;
+    return {};
 }
 
 }  // namespace word::DocxWriter

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bank/Failure.h"
+
 #include "print/DocumentData.h"
 
 #include <chrono>
@@ -20,11 +22,11 @@ std::vector<Part> Parts(const DocumentData& document, std::chrono::system_clock:
 
 enum class Mode {
     Replace,    // an existing file of that name is replaced
-    CreateNew,  // an existing file is left alone: the result is false
+    CreateNew,  // an existing file is left alone: Exists
 };
 
-// A PrintError (75) when the file cannot be written.
-bool Save(const DocumentData& document, const std::filesystem::path& path, Mode mode,
-          std::chrono::system_clock::time_point created);
+// Exists, or Failed when the file cannot be written.
+Expected<void> Save(const DocumentData& document, const std::filesystem::path& path, Mode mode,
+                    std::chrono::system_clock::time_point created);
 
 }  // namespace word::DocxWriter

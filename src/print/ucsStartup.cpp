@@ -49,14 +49,15 @@ void ucsStartup::Starter()
     ModPrint::Printer = std::make_shared<CPaginatrice>();
     // Unreadable text falls back to the start screen's default: answers shuffled.
     const bool shuffle = TextConvert::ToBool(ModGlobal::ShuffleText).value_or(true);
-    PrintLoadResult result;
+    Expected<void> loaded;
     {
         cMousePointer pointer;
         pointer.SetWait();
-        result = ModPrint::Printer->CaricaQuesitiDaSessione(std::filesystem::path(ModGlobal::PrintSourcePath), shuffle);
+        loaded = ModPrint::Printer->CaricaQuesitiDaSessione(std::filesystem::path(ModGlobal::PrintSourcePath), shuffle);
     }
-    if (result.Failed()) {
-        Prompts::Tell(result.Message());
+    // Another file prints nothing, silently.
+    if (!loaded && loaded.error().kind != Failure::Kind::NotASession) {
+        Prompts::Tell(CPaginatrice::LoadFailureMessage(loaded.error()));
         ModPrint::CloseWizard();
         return;
     }

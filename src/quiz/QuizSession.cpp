@@ -111,10 +111,10 @@ void QuizSession::KeepProgress()
     if (m_progressFile.empty()) return;
     bool wrapped = false;
     const int32_t next = NextPending(m_currentIndex, wrapped);
-    std::string why;
-    if (ModFunzioni::SaveSession(m_progressFile, next != 0 ? next : m_currentIndex, &why) || m_progressWarned) return;
+    const auto kept = ModFunzioni::SaveSession(m_progressFile, next != 0 ? next : m_currentIndex);
+    if (kept || m_progressWarned) return;
     m_progressWarned = true;
-    m_view.ShowWarning("Non è stato possibile conservare il test in corso (" + why +
+    m_view.ShowWarning("Non è stato possibile conservare il test in corso (" + kept.error().description +
                        ").\r\nSe il programma si chiude prima della fine, il test non potrà essere ripreso.");
 }
 
@@ -287,7 +287,7 @@ std::string QuizSession::CorrectAnswerText() const
     return std::string("La risposta corretta per questa domanda è la '") + Letter(q->RispostaCorretta) + "'.";
 }
 
-bool QuizSession::SaveSession(const std::filesystem::path& path, std::string* error) const
+Expected<void> QuizSession::SaveSession(const std::filesystem::path& path) const
 {
-    return ModFunzioni::SaveSession(path, m_currentIndex, error);
+    return ModFunzioni::SaveSession(path, m_currentIndex);
 }

@@ -2,6 +2,7 @@
 
 #include "bank/cQuesiti.h"
 #include "bank/cRecordBase.h"
+#include "bank/Failure.h"
 
 #include "quiz/IQuizView.h"
 
@@ -44,7 +45,7 @@ public:
     int RevealIndex() const;
     // "La risposta corretta per questa domanda è la 'C'." (UTF-8)
     std::string CorrectAnswerText() const;
-    bool SaveSession(const std::filesystem::path& path, std::string* error) const;
+    Expected<void> SaveSession(const std::filesystem::path& path) const;
 
     // Whether the D and E keys act.
     int32_t BankAnswers() const { return m_bankAnswers; }

@@ -309,18 +309,14 @@ void frmMain::SaveTest()
     if (m_closing) return;
     const QString file = Prompts::SaveFile(QStringLiteral("Registra sessione"), Prompts::SessionFileFilter());
     if (file.isEmpty()) return;
-    std::string why;
-    bool saved = false;
+    Expected<void> saved;
     try {
-        saved = m_session->SaveSession(QtText::ToPath(file), &why);
+        saved = m_session->SaveSession(QtText::ToPath(file));
     } catch (const std::exception& e) {
-        why = ErrorText::Describe(e);
+        saved = Fail(ErrorText::Describe(e));
     }
     if (!saved)
-        Prompts::Tell(kTitle,
-                      QStringLiteral("Errore inaspettato nella registrazione della sessione: ") + QtText::FromUtf8(why) +
-                          QStringLiteral("."),
-                      MessageIcon::Critical);
+        Prompts::Tell(UnexpectedError("Errore inaspettato nella registrazione della sessione", saved.error().description));
 }
 
 void frmMain::RevealCorrect()

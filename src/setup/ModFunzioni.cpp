@@ -7,10 +7,10 @@
 #include "setup/BuildConstants.h"
 #include "setup/Clock.h"
 #include "setup/ModGlobal.h"
+#include "setup/SessionFile.h"
 #include "setup/TestSettings.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <system_error>
 #include <unordered_set>
@@ -150,46 +150,10 @@ void WriteLog(const std::string& line)
     out << line << "\r\n";
 }
 
-bool SaveSession(const std::filesystem::path& path, int32_t position, std::string* errorDescription)
+Expected<void> SaveSession(const std::filesystem::path& path, int32_t position)
 {
-    auto fail = [&](const std::string& why) {
-        if (errorDescription) *errorDescription = why;
-        return false;
-    };
-    if (!TestSet) return fail("nessun test da registrare");
-
-    std::string codes;
-    for (const auto& q : *TestSet) codes += std::to_string(q->Codice) + ";";
-    std::string content;
-    for (const std::string& line : {std::string("tessarondequiz RCV SaveFile"), DescribeSettings(),
-                                    std::to_string(position), codes, TestSet->RisposteDate(),
-                                    TestSet->RisposteCorrette()}) {
-        content += line;
-        content += "\r\n";
-    }
-
-    // Written beside the target and renamed over it, so a failed save never
-    // destroys the session file already there.
-    auto temp = path;
-    temp += ".tmp~";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return fail("impossibile creare il file " + path.filename().string());
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.close();
-        if (!out) {
-            std::error_code ec;
-            std::filesystem::remove(temp, ec);
-            return fail("scrittura non riuscita su " + path.filename().string());
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        return fail("impossibile sostituire il file " + path.filename().string());
-    }
-    return true;
+    if (!TestSet) return Fail("nessun test da registrare");
+    return SessionFile::Write(path, DescribeSettings(), position, *TestSet);
 }
 
 void ResetExamSets()

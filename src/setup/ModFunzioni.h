@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bank/Failure.h"
+
 #include "setup/UserMessage.h"
 
 #include <cstdint>
@@ -27,9 +29,9 @@ std::filesystem::path LogFilePath();
 // Appends one line; failures are ignored.
 void WriteLog(const std::string& line);
 
-// Writes the suspended-test file for TestSet; on failure returns false, keeps
-// any existing file at path intact and fills errorDescription.
-bool SaveSession(const std::filesystem::path& path, int32_t position, std::string* errorDescription = nullptr);
+// Writes the suspended-test file for TestSet; a failure keeps any file
+// already at path intact.
+Expected<void> SaveSession(const std::filesystem::path& path, int32_t position);
 
 void ResetExamSets();
 void SetExamTime(int32_t hours, int32_t minutes);

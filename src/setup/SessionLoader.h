@@ -1,34 +1,26 @@
 #pragma once
 
+#include "bank/Failure.h"
+
 #include "setup/UserMessage.h"
 
 #include <filesystem>
-#include <string>
 
-// Reads a suspended-test file (current or older layout) and rebuilds the test
-// from the bank: TestSet in the stored order with the stored answers, the
-// resume position and score, and the test settings the file carries.
-struct SessionLoadResult {
-    enum class Status { Loaded, NotASession, WrongDataFile, Empty, Failed };
-    Status status = Status::Failed;
-    std::string errorDescription;  // for Failed
-
-    bool ok() const { return status == Status::Loaded; }
-    // What the user is told when the load did not succeed.
-    UserMessage Message() const;
-};
-
+// Reads a suspended-test file (SessionFile) and rebuilds the test from the
+// bank: TestSet in the stored order with the stored answers, the resume
+// position and score, and the test settings the file carries.
 namespace SessionLoader {
 
-inline constexpr const char* SessionMagic = "tessarondequiz RCV SaveFile";
-inline constexpr const char* LegacySessionMagic = "__tr_dummyRCV SaveFile";
+// Never throws. NotASession, WrongDataFile, NothingFound (no question of the
+// file is left to restore), or Failed.
+Expected<void> Load(const std::filesystem::path& path);
 
-// Never throws: every failure is in the result.
-SessionLoadResult Load(const std::filesystem::path& path);
-
-// Whether the file is a session of this bank whose lines all read: what Load
-// checks before it rebuilds the test, without reading the bank or changing
-// anything. A file whose questions have left the bank still fails to load.
+// Whether the file reads as a session of this bank: what Load checks before
+// it rebuilds the test, without reading the bank or changing anything. A file
+// whose questions have left the bank still fails to load.
 bool WouldLoad(const std::filesystem::path& path);
+
+// What the user is told when a load failed.
+UserMessage Message(const Failure& failure);
 
 }  // namespace SessionLoader

@@ -8,21 +8,11 @@
 
 namespace StartRules {
 
-namespace {
-
-UserMessage Refusal(const char* text) { return {"Attenzione!", text, MessageIcon::Critical}; }
-
-}  // namespace
-
 std::optional<int32_t> WholeNumber(const QString& text) { return TextConvert::ToInt32(QtText::ToCp1252(text)); }
 
-TimeLimit ParseTimeLimit(bool enabled, const QString& hours, const QString& minutes)
+Expected<TimeLimit> ParseTimeLimit(bool enabled, const QString& hours, const QString& minutes)
 {
-    TimeLimit result;
-    if (!enabled) {
-        result.ok = true;
-        return result;
-    }
+    if (!enabled) return TimeLimit{};
     auto number = [](const QString& text) -> std::optional<TextConvert::Decimal> {
         const QString t = text.trimmed();
         const auto value = t.isEmpty() ? TextConvert::Decimal{} : TextConvert::ToDecimal(QtText::ToCp1252(t));
@@ -32,15 +22,9 @@ TimeLimit ParseTimeLimit(bool enabled, const QString& hours, const QString& minu
         return value;
     };
     auto h = number(hours);
-    if (!h) {
-        result.error = Refusal("Ore non indicate correttamente!");
-        return result;
-    }
+    if (!h) return Fail(Failure::Kind::Refused, "Ore non indicate correttamente!");
     auto m = number(minutes);
-    if (!m) {
-        result.error = Refusal("Minuti non indicati correttamente!");
-        return result;
-    }
+    if (!m) return Fail(Failure::Kind::Refused, "Minuti non indicati correttamente!");
     // Whole hours carry before rounding: 2.5 hours and 90 minutes are 3.5 hours and 30 minutes.
     h->whole += m->whole / 60;
     m->whole %= 60;
@@ -48,14 +32,8 @@ TimeLimit ParseTimeLimit(bool enabled, const QString& hours, const QString& minu
     const auto mv = TextConvert::Round(*m);
     // 59.5 minutes round to a whole hour.
     const int64_t total = hv ? int64_t{*hv} + (*mv == 60) : INT64_MAX;
-    if (total > INT32_MAX) {
-        result.error = Refusal("Ore non indicate correttamente!");
-        return result;
-    }
-    result.ok = true;
-    result.hours = static_cast<int32_t>(total);
-    result.minutes = *mv % 60;
-    return result;
+    if (total > INT32_MAX) return Fail(Failure::Kind::Refused, "Ore non indicate correttamente!");
+    return TimeLimit{static_cast<int32_t>(total), *mv % 60};
 }
 
 bool ReducedRandomness(bool keepAnswerOrder, int orderMode) { return keepAnswerOrder || orderMode == 3; }

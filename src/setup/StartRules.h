@@ -1,7 +1,8 @@
 #pragma once
 
+#include "bank/Failure.h"
+
 #include "setup/cFiltroMain.h"
-#include "setup/UserMessage.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,16 +17,14 @@ class cTemi;
 namespace StartRules {
 
 struct TimeLimit {
-    bool ok = false;
     int32_t hours = 0;
     int32_t minutes = 0;  // always below 60
-    UserMessage error;    // when not ok
 };
 
 // The time limit typed on the start screen; a clear box means no limit.
 // Hours are checked before minutes; whole hours of the minutes carry into the
-// hours before either is rounded (halves to even).
-TimeLimit ParseTimeLimit(bool enabled, const QString& hours, const QString& minutes);
+// hours before either is rounded (halves to even). Refused, with the message.
+Expected<TimeLimit> ParseTimeLimit(bool enabled, const QString& hours, const QString& minutes);
 
 // "Per via delle impostazioni selezionate..." is asked when answers keep their
 // order or the published order is chosen.

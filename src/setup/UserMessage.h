@@ -11,3 +11,10 @@ struct UserMessage {
     std::string text;
     MessageIcon icon = MessageIcon::None;
 };
+
+// An unexpected error inside an operation: the operation's phrase
+// ("Errore inaspettato nel caricamento della sessione"), ": ", what went wrong.
+inline UserMessage UnexpectedError(const std::string& phrase, const std::string& description)
+{
+    return {"Tessarondequiz", phrase + ": " + description + ".", MessageIcon::Critical};
+}

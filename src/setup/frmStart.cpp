@@ -1,5 +1,6 @@
 #include "setup/frmStart.h"
 
+#include "bank/ErrorText.h"
 #include "bank/TextConvert.h"
 
 #include "setup/cMousePointer.h"
@@ -503,12 +504,12 @@ void frmStart::BeginTest(bool forPrint)
     if (!forPrint) {
         const auto limit =
             StartRules::ParseTimeLimit(ckAbilitaTempo->isChecked(), txtOre->text(), txtMin->text());
-        if (!limit.ok) {
-            Prompts::Tell(limit.error);
+        if (!limit) {
+            Prompts::Tell(kAttenzione, QtText::FromUtf8(limit.error().description), MessageIcon::Critical);
             return;
         }
-        TimeLimitHours = limit.hours;
-        TimeLimitMinutes = limit.minutes;
+        TimeLimitHours = limit->hours;
+        TimeLimitMinutes = limit->minutes;
     }
     KeepAnswerOrder = ckDontMixAnswers->isChecked();
     RecordWrongAnswers = ckRecordBad->isChecked();
@@ -518,16 +519,19 @@ void frmStart::BeginTest(bool forPrint)
     StartNumber = StartRules::WholeNumber(txtNumeroIniziale->text()).value_or(1);
     SelectTheme();
 
-    // A build that fails leaves no test: the user is told it found nothing.
     TestSet.reset();
-    try {
-        RunModal(*this, this);
-    } catch (const std::exception&) {
-        TestSet.reset();
-    }
     ResumeIndex = -1;
     ResumeCorrect = 0;
     m_sessionLoaded = false;
+    try {
+        RunModal(*this, this);
+    } catch (const std::exception& e) {
+        // A fault of the program, not a filter that found nothing.
+        TestSet.reset();
+        Prompts::Tell(UnexpectedError("Errore inaspettato nell'estrazione dei quesiti", ErrorText::Describe(e)));
+        RestartStart();
+        return;
+    }
 
     if (!TestSet || TestSet->Count() == 0) {
         Prompts::Tell(kAttenzione, QStringLiteral("Nessun quesito trovato per i filtri impostati!"),
@@ -540,14 +544,12 @@ void frmStart::BeginTest(bool forPrint)
             Prompts::Tell(kAttenzione, QStringLiteral("E' possibile stampare solo fino a 1000 quesiti per volta."),
                           MessageIcon::Exclamation);
         } else {
-            std::string why;
-            if (ModFunzioni::SaveSession(ModFunzioni::PrintTempPath(), 0, &why))
+            const auto saved = ModFunzioni::SaveSession(ModFunzioni::PrintTempPath(), 0);
+            if (saved)
                 LaunchPrint(ModFunzioni::PrintTempPath());
             else
-                Prompts::Tell(QStringLiteral("Tessarondequiz"),
-                              QStringLiteral("Errore inaspettato nella registrazione della sessione: ") +
-                                  QtText::FromUtf8(why) + QStringLiteral("."),
-                              MessageIcon::Critical);
+                Prompts::Tell(UnexpectedError("Errore inaspettato nella registrazione della sessione",
+                                              saved.error().description));
         }
         RestartStart();
         return;
@@ -569,17 +571,17 @@ void frmStart::ResumeInterrupted() { OpenSession(InterruptedTest::Path(), true);
 
 void frmStart::OpenSession(const std::filesystem::path& path, bool interrupted)
 {
-    SessionLoadResult result;
+    Expected<void> loaded;
     {
         cMousePointer pointer;
         pointer.SetWait();
-        result = SessionLoader::Load(path);
+        loaded = SessionLoader::Load(path);
     }
-    if (!result.ok()) {
-        Prompts::Tell(result.Message());
+    if (!loaded) {
+        Prompts::Tell(SessionLoader::Message(loaded.error()));
         if (interrupted) {
             // None of its questions is left in the bank: it can never be resumed.
-            if (result.status == SessionLoadResult::Status::Empty) InterruptedTest::Remove();
+            if (loaded.error().kind == Failure::Kind::NothingFound) InterruptedTest::Remove();
             cmdRiprendi->setVisible(InterruptedTest::Resumable());
         }
         return;

@@ -1,78 +1,65 @@
-#include "bank/DataFolders.h"
-#include "bank/ProgramFolder.h"
+// Where the bank is read from and where what the program writes for it goes.
 
-#include "TestFiles.h"
+#include "bank/DataFolders.h"
+
+#include "setup/ModGlobal.h"
+
+#include "support/ProgramTest.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-namespace fs = std::filesystem;
-using testfiles::TempDir;
-using testfiles::WriteBytes;
+using namespace support;
 
-// An installed tree in a scratch folder: <root>/bin is the program folder,
-// <root>/share the installed data, <root>/xdg a desktop data folder and
-// <root>/user the per-user folder (made on first use).
-class DataFoldersTest : public ::testing::Test {
+// The program folder is <root>/prog, so the installed data is <root>/share;
+// <root>/xdg is a desktop data folder and <root>/user the per-user folder.
+class DataFoldersTest : public ProgramTest {
 protected:
     void SetUp() override
     {
-        m_oldProgram = ProgramFolder::Get();
-        m_oldUser = DataFolders::UserDataFolder();
-        fs::create_directories(root / "bin");
-        ProgramFolder::Set(root / "bin");
+        ProgramTest::SetUp();
         DataFolders::SetDesktopDataFolders({root / "xdg"});
-        DataFolders::SetUserDataFolder(root / "user");
+        fs::remove(DataPath());
     }
     void TearDown() override
     {
-        ProgramFolder::Set(m_oldProgram);
         DataFolders::SetDesktopDataFolders({});
-        DataFolders::SetUserDataFolder(m_oldUser);
+        ProgramTest::TearDown();
     }
-    void Put(const fs::path& folder)
+    fs::path Put(const std::string& folder)
     {
         fs::create_directories(root / folder);
-        WriteBytes(root / folder / "bank.dat", "AM:x\r\n");
+        WriteBytes(root / folder / "rcv14.dat", "AM:x\r\n");
+        return root / folder / "rcv14.dat";
     }
-
-    TempDir root;
-
-private:
-    fs::path m_oldProgram;
-    fs::path m_oldUser;
 };
 
 TEST_F(DataFoldersTest, BankIsFoundBesideTheProgramThenInstalledThenInTheDesktopFolders)
 {
-    EXPECT_FALSE(DataFolders::BankExists("bank.dat"));
-    EXPECT_EQ(DataFolders::BankPath("bank.dat"), root / "bin" / "bank.dat");  // where it is reported missing
-    Put("xdg/tessarondequiz");
-    EXPECT_EQ(DataFolders::BankPath("bank.dat"), root / "xdg/tessarondequiz/bank.dat");
-    Put("share/tessarondequiz");
-    EXPECT_EQ(DataFolders::BankPath("bank.dat"), root / "share/tessarondequiz/bank.dat");
-    Put("bin");
-    EXPECT_EQ(DataFolders::BankPath("bank.dat"), root / "bin/bank.dat");
-    EXPECT_TRUE(DataFolders::BankExists("bank.dat"));
+    fs::create_directory(DataPath());
+    EXPECT_FALSE(ModGlobal::DataFileExists()) << "a folder is no bank";
+    EXPECT_EQ(DataFolders::BankPath("rcv14.dat"), DataPath()) << "where a missing bank is reported";
+    fs::remove(DataPath());
+    for (const char* folder : {"xdg/tessarondequiz", "share/tessarondequiz", "prog"})
+        EXPECT_EQ(DataFolders::BankPath("rcv14.dat"), Put(folder));
+    EXPECT_TRUE(ModGlobal::DataFileExists());
 }
 
 TEST_F(DataFoldersTest, WrittenFilesStayBesideAWritableBankBesideTheProgramAndGoToTheUserFolderOtherwise)
 {
-    Put("bin");
-    const fs::path bank = DataFolders::BankPath("bank.dat");
-    EXPECT_EQ(DataFolders::WritableFolderFor(bank), bank.parent_path());
-    EXPECT_FALSE(fs::exists(root / "user"));
+    const fs::path bank = Put("prog");
+    EXPECT_EQ(ModGlobal::CurrentRecordPath(), ProgramDir() / "rcv14.dat.rec");
+    EXPECT_FALSE(fs::exists(UserDir()));
     // An installed bank's folder is the package manager's, writable or not.
-    Put("share/tessarondequiz");
-    EXPECT_EQ(DataFolders::WritableFolderFor(root / "share/tessarondequiz/bank.dat"), root / "user");
+    EXPECT_EQ(DataFolders::WritableFolderFor(Put("share/tessarondequiz")), UserDir());
 
-    fs::permissions(bank.parent_path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+    fs::permissions(ProgramDir(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
-    EXPECT_FALSE(DataFolders::IsWritable(bank.parent_path()));
-    EXPECT_EQ(DataFolders::WritableFolderFor(bank), root / "user");
-    EXPECT_TRUE(fs::is_directory(root / "user"));
-    fs::permissions(bank.parent_path(), fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_FALSE(DataFolders::IsWritable(ProgramDir()));
+    EXPECT_EQ(DataFolders::WritableFolderFor(bank), UserDir());
+    EXPECT_TRUE(fs::is_directory(UserDir()));
+    fs::permissions(ProgramDir(), fs::perms::owner_write, fs::perm_options::add);
 }
 
 }  // namespace

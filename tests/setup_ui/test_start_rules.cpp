@@ -29,9 +29,9 @@ TEST(StartRules, TimeLimitParsing)
     };
     for (const Case& c : accepted) {
         const auto t = ParseTimeLimit(c.enabled, c.hours, c.minutes);
-        EXPECT_TRUE(t.ok) << c.hours << "/" << c.minutes;
-        EXPECT_EQ(t.hours, c.h) << c.hours << "/" << c.minutes;
-        EXPECT_EQ(t.minutes, c.m) << c.hours << "/" << c.minutes;
+        ASSERT_TRUE(t) << c.hours << "/" << c.minutes;
+        EXPECT_EQ(t->hours, c.h) << c.hours << "/" << c.minutes;
+        EXPECT_EQ(t->minutes, c.m) << c.hours << "/" << c.minutes;
     }
 
     const char* ore = "Ore non indicate correttamente!";
@@ -46,10 +46,8 @@ TEST(StartRules, TimeLimitParsing)
     };
     for (const auto& [fields, text] : refused) {
         const auto t = ParseTimeLimit(true, fields.first, fields.second);
-        EXPECT_FALSE(t.ok) << fields.first << "/" << fields.second;
-        EXPECT_EQ(t.error.text, text);
-        EXPECT_EQ(t.error.title, "Attenzione!");
-        EXPECT_EQ(t.error.icon, MessageIcon::Critical);
+        ASSERT_FALSE(t) << fields.first << "/" << fields.second;
+        EXPECT_EQ(t.error().description, text);
     }
 }
 

@@ -1,5 +1,8 @@
 #include "support/Files.h"
 
+#include "bank/Cp1252.h"
+#include "bank/TextFile.h"
+
 #include "tools/Encoder.h"
 
 #include <gtest/gtest.h>
@@ -41,16 +44,88 @@ void WriteBytes(const fs::path& path, std::string_view bytes)
     EXPECT_TRUE(out.good()) << path;
 }
 
-std::string BankText(std::initializer_list<std::string_view> lines, std::string_view eol)
+namespace {
+
+std::string EncodedLine(std::string_view line, bool rawMark)
 {
     static constexpr std::string_view TextTags[] = {"QD:", "NO:", "LE:", "HI:", "IM:",
                                                     "R1:", "R2:", "R3:", "R4:", "R5:"};
+    const bool text = line.size() >= 3 && std::find(std::begin(TextTags), std::end(TextTags), line.substr(0, 3))
+                                                != std::end(TextTags);
+    if (!text) return std::string(line);
+    const std::string_view value = line.substr(3);
+    if (rawMark && value.starts_with('=')) return std::string(line.substr(0, 3)) + std::string(value.substr(1));
+    return std::string(line.substr(0, 3)) + Encoder::Encode(value);
+}
+
+// Bytes from readable text: "\xHH" is one byte; "\r", "\n", "\t" and "\\" as in C.
+std::string Unescape(std::string_view text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        const char c = text[++i];
+        if (c == 'x' && i + 2 < text.size()) {
+            out += static_cast<char>(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
+            i += 2;
+        } else {
+            out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
+        }
+    }
+    return out;
+}
+
+// The file's text in cp1252.
+std::string Cp1252File(const fs::path& path)
+{
+    const auto text = Cp1252::FromUtf8(ReadBytes(path));
+    EXPECT_TRUE(text) << path << " is not UTF-8 text that cp1252 can hold";
+    return text.value_or("");
+}
+
+}  // namespace
+
+std::string BankText(std::initializer_list<std::string_view> lines, std::string_view eol)
+{
     std::string out;
     for (const std::string_view line : lines) {
-        const bool text = line.size() >= 3 && std::find(std::begin(TextTags), std::end(TextTags), line.substr(0, 3))
-                                                   != std::end(TextTags);
-        out += text ? std::string(line.substr(0, 3)) + Encoder::Encode(line.substr(3)) : std::string(line);
+        out += EncodedLine(line, false);
         out += eol;
+    }
+    return out;
+}
+
+std::vector<std::vector<std::string>> Table(const fs::path& path)
+{
+    std::vector<std::vector<std::string>> rows;
+    const std::string text = Cp1252File(path);
+    for (const std::string_view line : TextFile::SplitLines(text)) {
+        if (line.empty() || line.starts_with('#')) continue;
+        std::vector<std::string> cells;
+        for (size_t start = 0;;) {
+            const size_t tab = line.find('\t', start);
+            cells.push_back(Unescape(line.substr(start, tab == std::string_view::npos ? tab : tab - start)));
+            if (tab == std::string_view::npos) break;
+            start = tab + 1;
+        }
+        rows.push_back(std::move(cells));
+    }
+    return rows;
+}
+
+std::string ReadableBank(const fs::path& path)
+{
+    const std::string text = Cp1252File(path);
+    std::string out;
+    for (size_t start = 0; start < text.size();) {
+        const size_t eol = text.find('\n', start);
+        out += EncodedLine(Unescape(std::string_view(text).substr(start, eol - start)), true);
+        if (eol == std::string::npos) break;
+        out += "\r\n";
+        start = eol + 1;
     }
     return out;
 }

@@ -34,6 +34,17 @@ void WriteBytes(const fs::path& path, std::string_view bytes);
 // written in its stored form, everything else as it is.
 std::string BankText(std::initializer_list<std::string_view> lines, std::string_view eol = "\r\n");
 
+// The rows of a table file (UTF-8): one row a line, cells separated by tabs,
+// each cell in cp1252 with the escapes "\xHH" (a byte), "\r", "\n", "\t" and
+// "\\"; blank lines and "#" lines are skipped.
+std::vector<std::vector<std::string>> Table(const fs::path& path);
+
+// A data file from a readable bank file (UTF-8), damaged ones too: every
+// line, with the escapes of Table, as BankText takes it, except that a text
+// tag followed by "=" keeps its value as written (stored text typed as it is).
+// Lines end with CR LF, the last one only when the file's does.
+std::string ReadableBank(const fs::path& path);
+
 // The fixture banks, encoded at build time from tests/fixtures/NAME.txt into
 // <build>/fixtures/NAME.dat, with the fixture images beside them.
 namespace Fixtures {
