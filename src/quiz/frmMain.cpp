@@ -182,9 +182,9 @@ void frmMain::ShowAnswerResult(int32_t given, int32_t correct)
     if (const auto q = m_session->Current(); given != correct && q && !q->Hint.empty()) message.OfferExplanation(q);
     if (m_answerClock.isValid()) {
         connect(&message, &frmMessage::FirstPainted, this, [this] {
-            m_lastLatency = m_answerClock.elapsed();
+            const qint64 latency = m_answerClock.elapsed();
             m_answerClock.invalidate();
-            if (TimingWanted()) std::fprintf(stderr, "tessarondequiz: result window after %lld ms\n", m_lastLatency);
+            if (TimingWanted()) std::fprintf(stderr, "tessarondequiz: result window after %lld ms\n", latency);
         });
     }
     message.exec();
@@ -282,7 +282,6 @@ bool frmMain::HandleKey(int key, Qt::KeyboardModifiers modifiers, bool autoRepea
 void frmMain::AnswerChosen(int index)
 {
     if (m_closing || !m_session->Current()) return;
-    m_lastLatency = -1;
     m_answerClock.start();
     m_session->GiveAnswer(index);
 }

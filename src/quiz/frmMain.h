@@ -41,10 +41,6 @@ public:
     void CountdownTick();
     void PointerTick();
 
-    // Milliseconds from the last answer key or click to the result window
-    // being painted; -1 until it has been.
-    qint64 LastAnswerLatency() const { return m_lastLatency; }
-
     // The painted state of answer box i: 0 normal, 1 pointer over, 2 highlighted.
     int AnswerState(int index) const { return index >= 0 && index < 5 ? m_state[index] : -1; }
 
@@ -103,7 +99,6 @@ private:
     int m_state[5] = {-1, -1, -1, -1, -1};
     AnswerColours m_applied[5];
     QElapsedTimer m_answerClock;
-    qint64 m_lastLatency = -1;
     struct {
         int key = 0;
         quint64 time = 0;

@@ -1,334 +1,244 @@
-// The quiz screen taken from the start screen to the score, by keys.
-#include "bank/cRecordSpec.h"
+// The quiz screen's wiring: keys, clicks, the side band, the result and review
+// windows, the countdown; and a test killed half-way, then resumed.
+#include "support/WindowTest.h"
+
+#include "bank/ProgramFolder.h"
 
 #include "setup/frmStart.h"
-#include "setup/SessionLoader.h"
+#include "setup/ModFunzioni.h"
+#include "setup/ModGlobal.h"
+#include "setup/TestSettings.h"
 
-#include "ui/QtText.h"
-#include "ui/Twips.h"
+#include "ui/ModWindows.h"
 
 #include "quiz/frmBrano.h"
-#include "quiz/frmMessage.h"
+#include "quiz/frmImmagineDyn.h"
+#include "quiz/frmMain.h"
 #include "quiz/frmRevisione.h"
 
 #include "app/SubMain.h"
 
-#include "QuizScreenFixture.h"
+#include "tools/Encoder.h"
 
 #include <QAbstractItemModelTester>
-#include <QCheckBox>
-#include <QComboBox>
+#include <QApplication>
+#include <QDialog>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QTest>
 #include <QTextBrowser>
 
-#include <algorithm>
 #include <csignal>
-#include <cstring>
-#include <map>
 
 namespace {
 
-frmMain* QuizWindow()
+namespace fs = std::filesystem;
+
+QString Text(QWidget* window, const char* label) { return window->findChild<QLabel*>(label)->text(); }
+
+// The key of the right answer, or of a wrong one, to the question on screen.
+char Answer(frmMain* quiz, bool right)
 {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* quiz = qobject_cast<frmMain*>(w); quiz && quiz->isVisible()) return quiz;
-    return nullptr;
-}
-
-std::vector<frmStart*> StartWindows()
-{
-    std::vector<frmStart*> found;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* start = qobject_cast<frmStart*>(w); start && start->isVisible()) found.push_back(start);
-    return found;
-}
-
-std::string Bytes(const cRecordSpec& r)
-{
-    std::string out;
-    for (int32_t v : {r.nVisualizzate, r.nTralasciate, r.nEsatte, r.nSbagliate, r.bnUltimoEsito})
-        for (int b = 0; b < 4; ++b) out += static_cast<char>((static_cast<uint32_t>(v) >> (8 * b)) & 0xFF);
-    return out;
-}
-
-// Sends one key press to the window and says whether anyone took it.
-bool KeyTaken(QWidget* w, Qt::Key key, const QString& text)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &release);
-    return press.isAccepted();
-}
-
-}  // namespace
-
-TEST_F(QuizScreenTest, WholeTestFromStartScreenToScoreAndBack)
-{
-    ModWindows::ShowStartScreen = [] { frmStart::ShowNew(); };
-    ModWindows::ShowQuizScreen = [] { frmMain::ShowNew(); };
-    ASSERT_TRUE(SubMain());
-    ASSERT_EQ(StartWindows().size(), 1u);
-    frmStart* start = StartWindows().front();
-    Child<QComboBox>(start, "cbOrdine")->setCurrentIndex(OrderGazzetta);
-    Child<QCheckBox>(start, "ckDontMixAnswers")->setChecked(true);
-    // Without the review the test ends as it always did: score, then the start screen.
-    Child<QCheckBox>(start, "ckRevisione")->setChecked(false);
-    prompts.answers = {PromptAnswer::Yes};  // less random: start anyway
-    QTest::mouseClick(Child<QPushButton>(start, "cmdInizia"), Qt::LeftButton);
-
-    QPointer<frmMain> quiz = QuizWindow();
-    ASSERT_TRUE(quiz);
-    EXPECT_TRUE(StartWindows().empty());
-    EXPECT_EQ(quiz->windowTitle(), "Tessarondequiz - Comune di Roccalvento - 14 istruttori amministrativi");
-    const auto testSet = ModGlobal::TestSet;
-    ASSERT_TRUE(testSet);
-    const int32_t total = testSet->Count();
-    ASSERT_GE(total, 3);
-
-    std::vector<QString> results;
-    closer.onDialog = [&](QDialog* d) {
-        results.push_back(Text(d, "lbRiga1") + "|" + Text(d, "lbRiga2"));
-        QTest::qWaitFor([&] { return quiz->LastAnswerLatency() >= 0; }, 1000);
-    };
-
-    // Odd positions right, even ones wrong; the second question is deferred once.
-    std::map<int32_t, cRecordSpec> expected;
-    std::string domLines;
-    std::vector<qint64> latencies;
-    int32_t correct = 0;
-    bool deferred = false;
-    for (int guard = 0; quiz && quiz->isVisible() && guard < 100; ++guard) {
-        const auto q = quiz->Session().Current();
-        ASSERT_TRUE(q);
-        const int32_t position = quiz->Session().CurrentIndex();
-        cRecordSpec& rec = expected[q->Codice];
-        ++rec.nVisualizzate;
-        if (position == 2 && !deferred) {
-            deferred = true;
-            QTest::keyClick(quiz, Qt::Key_F3);
-            continue;
-        }
-        const bool right = position % 2 == 1;
-        const int index = right ? q->RispostaCorretta - 1 : q->RispostaCorretta % 4;
-        if (right) {
-            ++correct;
-            ++rec.nEsatte;
-        } else {
-            ++rec.nSbagliate;
-            rec.bnUltimoEsito = 2;
-        }
-        domLines += "DOM:05/03/2024 09:00:00|" + std::to_string(q->Codice) + (right ? "|1\r\n" : "|0\r\n");
-        // Lower case for half of them.
-        QTest::keyClick(quiz, static_cast<char>((position % 4 < 2 ? 'a' : 'A') + index));
-        if (quiz) latencies.push_back(quiz->LastAnswerLatency());
-    }
-    DeleteClosed();
-    EXPECT_TRUE(quiz.isNull());
-    ASSERT_TRUE(deferred);
-    EXPECT_EQ(results.size(), static_cast<size_t>(total));
-    EXPECT_EQ(std::count(results.begin(), results.end(), QStringLiteral("Risposta esatta!|")), correct);
-
-    const auto scores = MessagesTitled("Tessarondequiz");
-    ASSERT_EQ(scores.size(), 1u);
-    EXPECT_EQ(scores[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(scores[0].text.toStdString(),
-              "  TEST COMPLETATO!\r\n\r\nSono stati indovinati " + std::to_string(correct) + " quesiti, pari al " +
-                  std::to_string(correct * 100 / total) + "% delle " + std::to_string(total) + " domande totali.");
-    EXPECT_EQ(StartWindows().size(), 1u);
-    EXPECT_FALSE(ModGlobal::TestSet);
-    EXPECT_FALSE(ModGlobal::RecordStore);
-    EXPECT_FALSE(ModGlobal::CurrentTheme);
-
-    std::string records;
-    const int32_t last = expected.rbegin()->first;
-    for (int32_t codice = 1; codice <= last; ++codice)
-        records += Bytes(expected.count(codice) ? expected[codice] : cRecordSpec{});
-    EXPECT_EQ(ReadBytes(RecordPath()), records);
-    const std::string log = ReadBytes(LogPath());
-    const size_t firstLine = log.find("\r\n") + 2;
-    EXPECT_EQ(log.substr(firstLine), domLines);
-
-    std::sort(latencies.begin(), latencies.end());
-    ASSERT_FALSE(latencies.empty());
-    EXPECT_GE(latencies.front(), 0);
-    std::printf("answer key to result window: median %lld ms, worst %lld ms\n",
-                static_cast<long long>(latencies[latencies.size() / 2]), static_cast<long long>(latencies.back()));
-}
-
-TEST_F(QuizScreenTest, KeysDAndEOnlyWhenTheBankHasThoseAnswers)
-{
-    QPointer<frmMain> quiz = OpenQuiz();
-    EXPECT_FALSE(KeyTaken(quiz, Qt::Key_E, "e"));
-    EXPECT_EQ(quiz->Session().CurrentIndex(), 1);
-    EXPECT_TRUE(closer.seen.empty());
-    EXPECT_TRUE(KeyTaken(quiz, Qt::Key_F3, {}));
-    EXPECT_EQ(quiz->Session().CurrentIndex(), 2);
-    EXPECT_TRUE(KeyTaken(quiz, Qt::Key_D, "d"));
-    EXPECT_EQ(set->Item(2)->RispostaData, 4);
-    EXPECT_EQ(closer.seen, std::vector<QString>{"frmMessage"});
-    // F3 with Shift is passed on.
-    QKeyEvent shiftF3(QEvent::KeyPress, Qt::Key_F3, Qt::ShiftModifier);
-    QApplication::sendEvent(quiz, &shiftF3);
-    EXPECT_EQ(quiz->Session().CurrentIndex(), 3);
-    quiz->close();
-
-    UseBank(Fixtures::Five());
-    quiz = OpenQuiz();
-    EXPECT_TRUE(KeyTaken(quiz, Qt::Key_E, "e"));
-    EXPECT_EQ(set->Item(1)->RispostaData, 5);
-    EXPECT_FALSE(Child<QWidget>(quiz, "picBoxRisposta4")->isHidden());
+    const int correct = quiz->Session().Current()->RispostaCorretta;
+    return static_cast<char>('A' + (right ? correct - 1 : correct % 4));
 }
 
 // X11 repeats a held key as release/press pairs: flagged as repeats when the
 // program was busy, unflagged but sharing one time stamp when it was idle.
-TEST_F(QuizScreenTest, AHeldKeyActsOncePerPress)
+void Hold(QWidget* to, Qt::Key key, quint64 from)
 {
-    QPointer<frmMain> quiz = OpenQuiz();
-    auto send = [](QWidget* to, QEvent::Type type, Qt::Key key, quint64 time, bool flagged) {
+    auto send = [&](QEvent::Type type, quint64 time, bool flagged) {
         QKeyEvent event(type, key, Qt::NoModifier, {}, flagged);
         event.setTimestamp(time);
         QApplication::sendEvent(to, &event);
     };
-    auto hold = [&](QWidget* to, Qt::Key key, quint64 from) {
-        send(to, QEvent::KeyPress, key, from, false);
-        for (quint64 t = from + 660; t < from + 1000; t += 40) {
-            send(to, QEvent::KeyRelease, key, t, t % 80 == 0);
-            send(to, QEvent::KeyPress, key, t, t % 80 == 0);
-        }
-        send(to, QEvent::KeyRelease, key, from + 1010, false);
-    };
-    hold(quiz, Qt::Key_F3, 1000);
-    EXPECT_EQ(quiz->Session().CurrentIndex(), 2);
-    hold(quiz, Qt::Key_F3, 3000);  // pressed again: acts again
-    EXPECT_EQ(quiz->Session().CurrentIndex(), 3);
-    hold(quiz, Qt::Key_A, 5000);
-    EXPECT_EQ(closer.seen, std::vector<QString>{"frmMessage"});
-    EXPECT_EQ(quiz->Session().CurrentIndex(), 4);
-    // Space held on a focused band button.
-    hold(Child<QPushButton>(quiz, "cmdRispDopo"), Qt::Key_Space, 7000);
-    EXPECT_EQ(quiz->Session().CurrentIndex(), 5);
-    for (int32_t codice = 1; codice <= 4; ++codice)
-        EXPECT_EQ(ModGlobal::RecordStore->ReadRecord(codice).nVisualizzate, 1) << codice;
-}
-
-TEST_F(QuizScreenTest, ResultWindowLinesBandAndPlace)
-{
-    QWidget main;
-    main.move(200, 100);
-    {
-        frmMessage right(&main);
-        right.SetResult(2, 2);
-        EXPECT_EQ(right.windowTitle(), "Esito risposta");
-        EXPECT_EQ(Text(&right, "lbRiga1"), "Risposta esatta!");
-        EXPECT_EQ(Text(&right, "lbRiga2"), "");
-        EXPECT_EQ(Child<QWidget>(&right, "picBand")->palette().color(QPalette::Window), QColor(192, 255, 192));
+    send(QEvent::KeyPress, from, false);
+    for (quint64 t = from + 660; t < from + 1000; t += 40) {
+        send(QEvent::KeyRelease, t, t % 80 == 0);
+        send(QEvent::KeyPress, t, t % 80 == 0);
     }
-    frmMessage wrong(&main);
-    wrong.SetResult(1, 4);
-    EXPECT_EQ(Text(&wrong, "lbRiga1"), "Risposta errata!");
-    EXPECT_EQ(Text(&wrong, "lbRiga2"), "La risposta corretta è la 'D'");
-    EXPECT_EQ(Child<QWidget>(&wrong, "picBand")->palette().color(QPalette::Window), QColor(255, 32, 32));
-    QPoint where;
-    closer.onDialog = [&](QDialog* d) { where = d->pos(); };
-    EXPECT_EQ(wrong.exec(), QDialog::Rejected);  // closed by Esc
-    EXPECT_EQ(where, main.pos() + QPoint(Twips::ToPixels(100), Twips::ToPixels(3200)));
+    send(QEvent::KeyRelease, from + 1010, false);
 }
 
-TEST_F(QuizScreenTest, SavedTestResumesAtTheSameQuestionWithTheSameAnswers)
+class QuizScreenTest : public support::WindowTest {
+protected:
+    void TearDown() override
+    {
+        frmMain::SetPointerSource({});
+        WindowTest::TearDown();
+    }
+
+    // The whole bank in file order (or the test drawn in gazette order), answers
+    // unshuffled, shown from after `resume`.
+    frmMain* Open(int32_t resume = -1, const char* theme = "default", bool drawn = false)
+    {
+        ModGlobal::OrderMode = OrderGazzetta;
+        ModGlobal::KeepAnswerOrder = true;
+        ModFunzioni::EstraiQuesiti();
+        ModGlobal::TestSet = set = drawn ? ModGlobal::TestSet : ModGlobal::Document->Quesiti();
+        ModGlobal::ResumeIndex = resume;
+        ModGlobal::CurrentTheme = ModGlobal::Themes->Item(theme);
+        return frmMain::ShowNew();
+    }
+
+    support::ModalCloser closer;
+    std::shared_ptr<cQuesiti> set;
+};
+
+}  // namespace
+
+TEST_F(QuizScreenTest, KeysAnswerAndDeferOncePerPress)
 {
-    QPointer<frmMain> quiz = OpenQuiz(-1, "default", false);
-    QTest::keyClick(quiz, Qt::Key_B);  // 1 right
-    QTest::keyClick(quiz, Qt::Key_A);  // 2 wrong
-    QTest::keyClick(quiz, Qt::Key_F3);  // 3 deferred
-    QTest::keyClick(quiz, Qt::Key_A);  // 101 right
-    ASSERT_EQ(quiz->Session().CurrentIndex(), 5);
-    const int32_t onScreen = quiz->Session().Current()->Codice;
-    const std::string answers = set->RisposteDate();
-
-    const QString path = QString::fromStdString((Root() / "prova.test").string());
-    prompts.paths = {path};
-    QTest::mouseClick(Child<QPushButton>(quiz, "cmdSalva"), Qt::LeftButton);
-    ASSERT_EQ(prompts.files.size(), 1u);
-    EXPECT_EQ(prompts.files[0].title, "Registra sessione");
-    EXPECT_EQ(prompts.files[0].filter, Prompts::SessionFileFilter());
-    EXPECT_EQ(prompts.files[0].mode, FileDialogMode::Save);
-    EXPECT_TRUE(MessagesTitled("Tessarondequiz").empty());
-    EXPECT_EQ(quiz->Session().CurrentIndex(), 5);
-
-    // A folder that does not exist: told, and the test goes on.
-    prompts.paths = {QString::fromStdString((Root() / "nessuna" / "x.test").string())};
-    QTest::mouseClick(Child<QPushButton>(quiz, "cmdSalva"), Qt::LeftButton);
-    const auto errors = MessagesTitled("Tessarondequiz");
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0].icon, MessageIcon::Critical);
-    EXPECT_TRUE(errors[0].text.startsWith("Errore inaspettato nella registrazione della sessione: "));
-    EXPECT_TRUE(errors[0].text.endsWith("."));
+    QPointer<frmMain> quiz = Open();
+    QTest::keyClick(quiz, Qt::Key_E);  // four answers: E does nothing
+    QTest::keyClick(quiz, Qt::Key_F3);
+    QTest::keyClick(quiz, Qt::Key_D);
+    QTest::keyClick(quiz, Qt::Key_F3, Qt::ShiftModifier);  // passed on
+    Hold(quiz, Qt::Key_F3, 1000);
+    Hold(quiz, Qt::Key_C, 3000);
+    Hold(Child<QPushButton>(quiz, "cmdRispDopo"), Qt::Key_Space, 5000);
+    EXPECT_EQ(set->RisposteDate(), "040300000000");
+    EXPECT_EQ(quiz->Session().CurrentIndex(), 6);
     quiz->close();
-    DeleteClosed();
 
-    const auto loaded = SessionLoader::Load(fs::path(path.toStdString()));
-    ASSERT_TRUE(loaded);
-    ModGlobal::CurrentTheme = ModGlobal::Themes->Item(1);
-    quiz = frmMain::ShowNew();
-    EXPECT_EQ(quiz->Session().Current()->Codice, onScreen);
-    EXPECT_EQ(ModGlobal::TestSet->RisposteDate(), answers);
-    EXPECT_EQ(quiz->Session().CorrectCount(), 2);
+    // Five answers: E answers. Without the review the score ends the test.
+    Store("Revisione", "False");
+    UseBank("five");
+    quiz = Open();
+    EXPECT_FALSE(Child<QWidget>(quiz, "picBoxRisposta4")->isHidden());
+    for (int i = 0; i < 3; ++i) QTest::keyClick(quiz, Qt::Key_E);
+    EXPECT_EQ(set->RisposteDate(), "555");
+    EXPECT_EQ(closer.seen.back(), "frmMessage");
+    EXPECT_TRUE(prompts.messages.back().text.endsWith("delle 3 domande totali."));
 }
 
-TEST_F(QuizScreenTest, WrongAnswerToAnExplainedQuestionOffersTheExplanationBesideOK)
+TEST_F(QuizScreenTest, PointerAndClicks)
 {
-    std::vector<bool> offered;
-    QString title;
-    QString text;
+    WriteStats({{1, support::Record(5, 3, 2, 0)}});
+    QPointer<frmMain> quiz = Open();
+    QString labels;
+    for (const char* name : {"lbNumero", "lbArgomento", "lbDifficolta", "lbnVisual", "lbnEsatte", "lbnErrate"})
+        labels += Text(quiz, name) + "|";
+    EXPECT_EQ(labels, "Quesito n.1 su 12 totali - (codice 1)|Ordinamento degli enti locali|facile|5|3|2|");
+    QPoint pointer;
+    frmMain::SetPointerSource([&] { return quiz->mapToGlobal(pointer); });
+    auto states = [&](QPoint at) {
+        pointer = at;
+        quiz->PointerTick();
+        std::string s;
+        for (int i = 0; i < 4; ++i) s += static_cast<char>('0' + quiz->AnswerState(i));
+        return s;
+    };
+    auto* reveal = Child<QWidget>(quiz, "cmdRispostaCorretta");
+    EXPECT_EQ(states(Child<QWidget>(quiz, "picBoxRisposta1")->geometry().center()), "0100");
+    // Over the reveal button, its far corner included, the correct answer shows.
+    EXPECT_EQ(states(reveal->mapTo(quiz, reveal->rect().bottomRight() + QPoint(1, 1))), "0200");
+
+    QTest::mouseClick(reveal, Qt::LeftButton);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, "La risposta corretta per questa domanda è la 'B'.");
+    QTest::mouseClick(Child<QWidget>(quiz, "lbLetter2"), Qt::LeftButton);
+    QTest::mouseClick(Child<QWidget>(quiz, "lbRisposta3"), Qt::LeftButton);
+    EXPECT_EQ(set->RisposteDate().substr(0, 2), "34");
+}
+
+TEST_F(QuizScreenTest, SideBandMarksSavesAndOpensTheViewers)
+{
+    QString opened;
     closer.onDialog = [&](QDialog* d) {
-        auto* button = Child<QPushButton>(d, "cmdSpiegazione");
-        offered.push_back(!button->isHidden());
-        if (button->isHidden()) return;
+        const auto* brano = qobject_cast<frmBrano*>(d);
+        const auto* picture = d->findChild<QLabel*>("picImg");
+        opened += d->windowTitle() + ": "
+                  + (brano ? brano->Text().left(20) : QString::number(picture->pixmap().width())) + "\n";
+    };
+    fs::copy_file(support::Fixtures::Dir() / "sequenza.png", ProgramDir() / "sequenza.png");
+    QPointer<frmMain> quiz = Open(4, "bright");  // 101: a passage
+    auto* viewer = Child<QPushButton>(quiz, "cmdLeggiBrano");
+    // The bright look lightens the reveal button, painted flat in its colour.
+    const QImage reveal = Child<QWidget>(quiz, "cmdRispostaCorretta")->grab().toImage();
+    EXPECT_EQ(reveal.pixelColor(1, reveal.height() / 2), QColor(255, 171, 255));
+    auto open = [&] {
+        opened += viewer->text() + " > ";
+        QTest::mouseClick(viewer, Qt::LeftButton);
+    };
+    open();
+    QTest::keyClick(quiz, Qt::Key_F3);  // 102: an explanation
+    open();
+    QTest::keyClick(quiz, Qt::Key_F3);  // 103: none
+    EXPECT_TRUE(viewer->isHidden());
+    quiz->close();
+    quiz = Open(8);  // 201: an image
+    viewer = Child<QPushButton>(quiz, "cmdLeggiBrano");
+    open();
+    fs::remove(ProgramDir() / "sequenza.png");
+    open();  // missing: an empty window, no message
+    // Stored names are padded to whole groups and may have Windows separators.
+    set->Item(9)->Immagine = Encoder::Encode("imm\\figura.png");
+    EXPECT_EQ(frmImmagineDyn::ImagePath(*set->Item(9)), ProgramDir() / "imm" / "figura.png");
+    EXPECT_EQ(opened, "Leggi Brano > Brano: Ove non sia diversam\nSpiegazione > Spiegazione: In mancanza di desig\n"
+                      "Vedi immagine > Immagine: 8\nVedi immagine > Immagine: 0\n");
+    EXPECT_TRUE(Child<QTimer>(quiz, "timUI")->isActive()) << "tracking again after the viewers";
+    EXPECT_TRUE(prompts.messages.empty());
+
+    Click(quiz, "cmdAddRipetere");
+    EXPECT_EQ(Text(quiz, "lbDaRipetere"), "Questa domanda è contrassegnata come \"ERRATA\".");
+    EXPECT_EQ(Stat(9).bnUltimoEsito, 2);
+
+    const fs::path saved = root / "prova.test";
+    prompts.paths = {QString::fromStdString(saved.string()), QString::fromStdString((root / "no" / "x.test").string())};
+    Click(quiz, "cmdSalva");
+    EXPECT_TRUE(prompts.messages.empty());
+    Click(quiz, "cmdSalva");  // a folder that does not exist: told, and the test goes on
+    EXPECT_EQ(prompts.files.at(0).title, "Registra sessione");
+    EXPECT_NE(support::ReadBytes(saved).find("\r\n9\r\n1;2;3;"), std::string::npos) << "at the question on screen";
+    EXPECT_TRUE(prompts.messages.at(0).text.startsWith("Errore inaspettato nella registrazione della sessione: "));
+}
+
+TEST_F(QuizScreenTest, ResultWindowTellsTheOutcomeAndOffersTheExplanationAfterAWrongAnswer)
+{
+    QPointer<frmMain> quiz = Open(5);  // 102: an explanation
+    QString shown;
+    closer.onDialog = [&](QDialog* d) {
+        auto* explain = Child<QPushButton>(d, "cmdSpiegazione");
+        shown += Text(d, "lbRiga1") + "|" + Text(d, "lbRiga2") + "|"
+                 + Child<QWidget>(d, "picBand")->palette().color(QPalette::Window).name() + "\n";
+        if (explain->isHidden()) return;
         QTimer::singleShot(0, [&] {
             auto* viewer = qobject_cast<frmBrano*>(QApplication::activeModalWidget());
-            ASSERT_TRUE(viewer);
-            title = viewer->windowTitle();
-            text = viewer->Text();
+            shown += viewer->windowTitle() + ": " + viewer->Text() + "\n";
             viewer->reject();
         });
-        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(explain, Qt::LeftButton);
     };
-    auto wrong = [](frmMain* quiz) { return static_cast<char>('A' + quiz->Session().Current()->RispostaCorretta % 4); };
-
-    QPointer<frmMain> quiz = OpenQuiz(5);  // 102: an explanation
-    const QString hint = QtText::FromCp1252(quiz->Session().Current()->VisualHint());
-    QTest::keyClick(quiz, wrong(quiz));
-    QTest::keyClick(quiz, wrong(quiz));  // 103: none
+    QTest::keyClick(quiz, Answer(quiz, false));
+    QTest::keyClick(quiz, Answer(quiz, false));  // 103: none
     quiz->close();
-    quiz = OpenQuiz(5);
-    QTest::keyClick(quiz, static_cast<char>('A' + quiz->Session().Current()->RispostaCorretta - 1));
-    EXPECT_EQ(offered, (std::vector<bool>{true, false, false}));
-    EXPECT_EQ(title, "Spiegazione");
-    EXPECT_EQ(text, hint) << "the explanation alone";
+    quiz = Open(5);
+    QTest::keyClick(quiz, Answer(quiz, true));
+    EXPECT_EQ(shown, "Risposta errata!|La risposta corretta è la 'B'|#ff2020\n"
+                     "Spiegazione: In mancanza di designazione è responsabile il dirigente dell'unità organizzativa "
+                     "competente.\n"
+                     "Risposta errata!|La risposta corretta è la 'C'|#ff2020\n"
+                     "Risposta esatta!||#c0ffc0\n");
 }
 
 TEST_F(QuizScreenTest, ReviewListsTheTestAndShowsTheSelectedQuestionInFull)
 {
-    OpenQuiz()->close();  // builds the whole bank, answers in file order
+    Open()->close();
     for (const auto& q : *set) q->RispostaData = q->Codice % 3 == 0 ? q->RispostaCorretta % 4 + 1 : q->RispostaCorretta;
-    fs::copy_file(Fixtures::Dir() / "sequenza.png", ProgramDir() / "sequenza.png");
+    fs::copy_file(support::Fixtures::Dir() / "sequenza.png", ProgramDir() / "sequenza.png");
     frmRevisione review(*set);
     review.setWindowModality(Qt::NonModal);  // looked at here, not closed by the closer
     review.show();
-    EXPECT_EQ(review.windowTitle(), "Revisione del test");
     auto* table = Child<QTableView>(&review, "lvRevisione");
     auto* rows = table->model();
     QAbstractItemModelTester tester(qobject_cast<QSortFilterProxyModel*>(rows)->sourceModel(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
-    QStringList headers;
-    for (int c = 0; c < rows->columnCount(); ++c) headers << rows->headerData(c, Qt::Horizontal).toString();
-    EXPECT_EQ(headers, (QStringList{"N.", "Codice", "Risposta data", "Risposta corretta", "Esito"}));
-    ASSERT_EQ(rows->rowCount(), 12);
     auto row = [&](int r) {
         QStringList cells;
         for (int c = 0; c < rows->columnCount(); ++c) cells << rows->index(r, c).data().toString();
@@ -338,42 +248,69 @@ TEST_F(QuizScreenTest, ReviewListsTheTestAndShowsTheSelectedQuestionInFull)
     auto* detail = Child<QTextBrowser>(&review, "txtDettaglio");
     auto* image = Child<QPushButton>(&review, "cmdImmagine");
     EXPECT_TRUE(detail->toPlainText().startsWith("Ordinamento degli enti locali\nChi rappresenta legalmente il Comune?"));
-    EXPECT_TRUE(detail->toPlainText().contains("Il Sindaco (risposta corretta)"));
     EXPECT_TRUE(image->isHidden());
 
     // Up and Down move between rows, wherever the focus is.
-    auto* onlyWrong = Child<QCheckBox>(&review, "ckSoloErrate");
-    for (int i = 0; i < 4; ++i) QTest::keyClick(onlyWrong, Qt::Key_Down);
+    auto* onlyWrong = Child<QWidget>(&review, "ckSoloErrate");
+    for (int i = 0; i < 5; ++i) QTest::keyClick(onlyWrong, Qt::Key_Down);
+    QTest::keyClick(onlyWrong, Qt::Key_Up);
     EXPECT_EQ(table->currentIndex().row(), 4);
     EXPECT_TRUE(detail->toPlainText().contains("Brano\nOve non sia diversamente stabilito"));
     QTest::keyClick(onlyWrong, Qt::Key_Down);
     EXPECT_TRUE(detail->toPlainText().contains("Spiegazione\nIn mancanza di designazione"));
     EXPECT_TRUE(detail->toHtml().contains("#c00000")) << "the wrong answer given, in red";
 
-    onlyWrong->setChecked(true);
-    ASSERT_EQ(rows->rowCount(), 4);
-    for (int r = 0; r < 4; ++r) EXPECT_TRUE(row(r).endsWith("Errata")) << row(r).toStdString();
+    QTest::mouseClick(onlyWrong, Qt::LeftButton);
+    EXPECT_EQ(rows->rowCount(), 4);
     QTest::keyClick(onlyWrong, Qt::Key_Down);
     QTest::keyClick(onlyWrong, Qt::Key_Down);
-    EXPECT_EQ(row(table->currentIndex().row()).left(6), "9 201 ");
-    ASSERT_FALSE(image->isHidden());
+    EXPECT_EQ(row(table->currentIndex().row()), "9 201 B A Errata");
     QTest::mouseClick(image, Qt::LeftButton);
     EXPECT_EQ(closer.seen, std::vector<QString>{"frmImmagineDyn"});
+}
+
+TEST_F(QuizScreenTest, CountdownLabelRunsOnlyWithATimeLimit)
+{
+    EXPECT_TRUE(Child<QWidget>(Open(), "lbTempo")->isHidden());
+    ModGlobal::TimeLimitMinutes = 1;
+    QPointer<frmMain> quiz = Open();
+    EXPECT_EQ(Text(quiz, "lbTempo"), "00:01:00");
+    EXPECT_TRUE(Child<QWidget>(quiz, "lbTempo")->isVisible());
+    EXPECT_TRUE(Child<QTimer>(quiz, "timCountDown")->isActive());
+    for (int i = 0; i < 60; ++i) quiz->CountdownTick();
+    EXPECT_EQ(Text(quiz, "lbTempo"), "00:00:00");
+    EXPECT_FALSE(Child<QTimer>(quiz, "timCountDown")->isActive());
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].title + prompts.messages[0].text, "Attenzione!\r\n!!! TEMPO SCADUTO !!!\r\n \r\n");
+}
+
+TEST_F(QuizScreenTest, LongTextsFitAtTheSmallestAndALargeSize)
+{
+    UseBank("long");
+    QPointer<frmMain> quiz = Open();
+    for (const QSize size : {quiz->minimumSize(), QSize(1270, 1000)}) {
+        quiz->resize(size);
+        QCoreApplication::processEvents();
+        for (const char* name : {"lbQuesito", "lbRisposta0", "lbRisposta4"}) {
+            const auto* label = Child<QLabel>(quiz, name);
+            const QRect need = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 1 << 20),
+                                                                 Qt::TextWordWrap, label->text());
+            EXPECT_LE(need.height(), label->height()) << name << " at " << size.width();
+        }
+        EXPECT_LE(Child<QWidget>(quiz, "picBoxRisposta4")->geometry().bottom(), quiz->height());
+    }
 }
 
 // Run by the test below as a separate process: takes a test half-way and is killed.
 TEST_F(QuizScreenTest, KilledMidTest)
 {
     const QString folder = qEnvironmentVariable("TQ_KILLED_PROGRAM_DIR");
-    if (folder.isEmpty()) GTEST_SKIP() << "run as a child of InterruptedTestIsResumedAfterTheProgramIsKilled";
-    fs::remove_all(Root());
+    if (folder.isEmpty()) GTEST_SKIP() << "run by InterruptedTestIsResumedAfterTheProgramIsKilled";
+    fs::remove_all(root.path());  // no tear-down after the kill
     ProgramFolder::Set(folder.toStdString());
-    // Killed while the third result window is open.
     int results = 0;
-    closer.onDialog = [&](QDialog*) {
-        if (++results == 3) std::raise(SIGKILL);
-    };
-    QPointer<frmMain> quiz = OpenQuiz(-1, "default", false);
+    closer.onDialog = [&](QDialog*) { if (++results == 3) std::raise(SIGKILL); };  // while the third result shows
+    QPointer<frmMain> quiz = Open(-1, "default", true);  // the cancelled question left out
     QTest::keyClick(quiz, Qt::Key_B);   // 1 right
     QTest::keyClick(quiz, Qt::Key_A);   // 2 wrong
     QTest::keyClick(quiz, Qt::Key_F3);  // 3 deferred
@@ -384,10 +321,9 @@ TEST_F(QuizScreenTest, KilledMidTest)
 TEST_F(QuizScreenTest, InterruptedTestIsResumedAfterTheProgramIsKilled)
 {
     QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TQ_KILLED_PROGRAM_DIR", QString::fromStdString(ProgramDir().string()));
-    child.setProcessEnvironment(environment);
+    qputenv("TQ_KILLED_PROGRAM_DIR", ProgramDir().c_str());
     child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=QuizScreenTest.KilledMidTest"});
+    qunsetenv("TQ_KILLED_PROGRAM_DIR");
     ASSERT_TRUE(child.waitForFinished(120000));
     ASSERT_EQ(child.exitStatus(), QProcess::CrashExit) << child.readAllStandardOutput().toStdString();
 
@@ -395,32 +331,20 @@ TEST_F(QuizScreenTest, InterruptedTestIsResumedAfterTheProgramIsKilled)
     ModWindows::ShowStartScreen = [] { frmStart::ShowNew(); };
     ModWindows::ShowQuizScreen = [] { frmMain::ShowNew(); };
     ASSERT_TRUE(SubMain());
-    ASSERT_EQ(StartWindows().size(), 1u);
-    auto* resume = Child<QPushButton>(StartWindows().front(), "cmdRiprendi");
-    EXPECT_TRUE(resume->isVisible());
-    EXPECT_EQ(resume->text(), "Riprendi il test interrotto");
-    QTest::mouseClick(resume, Qt::LeftButton);
-    QPointer<frmMain> quiz = QuizWindow();
-    ASSERT_TRUE(quiz);
+    ASSERT_TRUE(Child<QPushButton>(Windows<frmStart>().at(0), "cmdRiprendi")->isVisible());
+    Click(Windows<frmStart>().at(0), "cmdRiprendi");
+    QPointer<frmMain> quiz = Windows<frmMain>().at(0);
     EXPECT_EQ(quiz->Session().Current()->Codice, 6);  // 102, after 101
     EXPECT_EQ(ModGlobal::TestSet->RisposteDate(), "21010000000");
     EXPECT_EQ(Text(quiz, "lbContaRisposte"), "Risposte esatte: 2 su 4  (50%)");
-    cRecordBase store;
-    ASSERT_TRUE(store.OpenExisting(RecordPath()));
-    for (const auto& [codice, views] : std::map<int32_t, int32_t>{{1, 1}, {3, 1}, {5, 1}, {6, 1}, {7, 0}})
-        EXPECT_EQ(store.ReadRecord(codice).nVisualizzate, views) << "code " << codice;
 
     // To the end: the deferred question comes back, the review follows the score, the file is gone.
-    for (int guard = 0; quiz && quiz->isVisible() && guard < 20; ++guard)
-        QTest::keyClick(quiz, static_cast<char>('A' + quiz->Session().Current()->RispostaCorretta - 1));
+    for (int guard = 0; quiz && quiz->isVisible() && guard < 20; ++guard) QTest::keyClick(quiz, Answer(quiz, true));
     DeleteClosed();
     EXPECT_FALSE(quiz);
-    const auto scores = MessagesTitled("Tessarondequiz");
-    ASSERT_EQ(scores.size(), 1u);
-    EXPECT_TRUE(scores[0].text.endsWith("indovinati 10 quesiti, pari al 90% delle 11 domande totali."))
-        << scores[0].text.toStdString();
+    EXPECT_TRUE(prompts.messages.back().text.endsWith("indovinati 10 quesiti, pari al 90% delle 11 domande totali."));
     EXPECT_EQ(closer.seen.back(), "frmRevisione");
+    EXPECT_FALSE(ModGlobal::TestSet);
     EXPECT_FALSE(fs::exists(ProgramDir() / "rcv14.dat.interrotto.test"));
-    ASSERT_EQ(StartWindows().size(), 1u);
-    EXPECT_TRUE(Child<QPushButton>(StartWindows().front(), "cmdRiprendi")->isHidden());
+    EXPECT_TRUE(Child<QPushButton>(Windows<frmStart>().at(0), "cmdRiprendi")->isHidden());
 }
