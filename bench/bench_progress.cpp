@@ -13,7 +13,6 @@
 
 #include "BankGenerator.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QTableView>
@@ -138,14 +137,3 @@ void BM_ProgressTopicChange(benchmark::State& state)
 BENCHMARK(BM_ProgressTopicChange)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -11,7 +11,6 @@
 
 #include "BankGenerator.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -181,14 +180,3 @@ void BM_StatisticsScrollPage(benchmark::State& state)
 BENCHMARK(BM_StatisticsScrollPage)->Apply(Sizes);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
