@@ -117,7 +117,7 @@ TEST_F(StatsWindowsTest, ProgressShowsTheChosenTopicSavesTheChartAndCloses)
     EXPECT_EQ(points, QList<QPointF>({{19, 0}, {23, 50}}));
 
     Child<QComboBox>(window, "cbArgomenti")->setCurrentIndex(0);
-    EXPECT_EQ(summary->text(), "Ultimi 7 giorni: 5 risposte, 60% esatte - Giorni di pratica: 6");
+    EXPECT_EQ(summary->text(), "Ultimi 7 giorni: 5 risposte, 60% esatte - Giorni di pratica: 7");
     EXPECT_EQ(table->model()->rowCount(), 4);
 
     const fs::path image = root / "andamento";  // the name as typed, without a suffix
