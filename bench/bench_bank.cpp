@@ -7,6 +7,7 @@
 #include "bank/ProgramFolder.h"
 
 #include "BankGenerator.h"
+#include "BenchScratch.h"
 
 #include <benchmark/benchmark.h>
 #include <ctime>
@@ -22,22 +23,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The temporary folder of this run, removed at exit.
-struct BenchFolder {
-    fs::path dir = fs::temp_directory_path() / ("tq-bench-" + std::to_string(getpid()));
-    BenchFolder() { fs::create_directories(dir); }
-    ~BenchFolder()
-    {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-};
-
-const fs::path& Folder()
-{
-    static BenchFolder folder;
-    return folder.dir;
-}
+const fs::path& Folder() { return BenchScratch(); }
 
 std::string BankName(int64_t n) { return "bank" + std::to_string(n) + ".dat"; }
 

@@ -12,6 +12,7 @@
 #include "setup/TestSettings.h"
 
 #include "BankGenerator.h"
+#include "BenchScratch.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -36,33 +37,22 @@ constexpr int32_t kQuestions = 10000;
 constexpr int32_t kAnswers = 1000000;
 constexpr int32_t kDays = 100;
 
-struct BenchFolder {
-    fs::path dir = fs::temp_directory_path() / ("tq-bench-progress-" + std::to_string(getpid()));
-    BenchFolder() { fs::create_directories(dir); }
-    ~BenchFolder()
-    {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-};
-
 // The bank, a statistics file of seen and marked questions, and the log of a
 // test build every 30 answers; today is the last day of the log. Made once.
 void UseFiles()
 {
-    static BenchFolder folder;
     static bool made = false;
-    ProgramFolder::Set(folder.dir);
+    ProgramFolder::Set(BenchScratch());
     ModGlobal::CurrentDataFile = "bank.dat";
     ModGlobal::TopicFilter = 0;
     Clock::SetFixedNowText("10/03/2024 21:00:00");
     if (made) return;
     made = true;
-    if (!BankGenerator::WriteFile(folder.dir / "bank.dat", {kQuestions, 3, 42})) throw std::runtime_error("bank");
+    if (!BankGenerator::WriteFile(BenchScratch() / "bank.dat", {kQuestions, 3, 42})) throw std::runtime_error("bank");
     std::mt19937 rng(7);
     {
         cRecordBase store;
-        if (!store.CreateNew(folder.dir / "bank.dat.rec")) throw std::runtime_error("statistics");
+        if (!store.CreateNew(BenchScratch() / "bank.dat.rec")) throw std::runtime_error("statistics");
         for (int32_t codice = 1; codice <= kQuestions; ++codice) {
             cRecordSpec rec;
             rec.nVisualizzate = static_cast<int32_t>(rng() % 4);

@@ -10,6 +10,7 @@
 #include "setup/TestSettings.h"
 
 #include "BankGenerator.h"
+#include "BenchScratch.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -29,21 +30,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct BenchFolder {
-    fs::path dir = fs::temp_directory_path() / ("tq-bench-stats-" + std::to_string(getpid()));
-    BenchFolder() { fs::create_directories(dir); }
-    ~BenchFolder()
-    {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-};
-
-const fs::path& Folder()
-{
-    static BenchFolder folder;
-    return folder.dir;
-}
+const fs::path& Folder() { return BenchScratch(); }
 
 // The bank of n questions and a statistics file where every question was seen
 // a few times and about one in four is marked wrong. Made once per size.
