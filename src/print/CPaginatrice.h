@@ -3,7 +3,7 @@
 #include "bank/cQuesiti.h"
 #include "bank/Failure.h"
 
-#include "setup/UserMessage.h"
+#include "bank/UserMessage.h"
 
 #include "print/Application.h"
 

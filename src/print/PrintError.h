@@ -2,7 +2,7 @@
 
 #include "bank/BankError.h"
 
-#include "setup/UserMessage.h"
+#include "bank/UserMessage.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -2,7 +2,7 @@
 
 #include "bank/Failure.h"
 
-#include "setup/UserMessage.h"
+#include "bank/UserMessage.h"
 
 #include <filesystem>
 

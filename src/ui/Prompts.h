@@ -1,6 +1,6 @@
 #pragma once
 
-#include "setup/UserMessage.h"
+#include "bank/UserMessage.h"
 
 #include <QString>
 
