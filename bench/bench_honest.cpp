@@ -13,13 +13,13 @@
 // for the next day against 20,000 simulated exams of that day.
 #include "setup/BankMemory.h"
 #include "setup/BuildConstants.h"
+#include "setup/Clock.h"
 #include "setup/ExamForecast.h"
 #include "setup/Fsrs.h"
 
 #include <benchmark/benchmark.h>
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <random>
@@ -71,12 +71,9 @@ struct Bins {
 
 std::string LogLine(int32_t day, int32_t minute, int32_t codice, bool right)
 {
-    const std::chrono::year_month_day date{std::chrono::sys_days{std::chrono::days{day}}};
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "DOM:%02u/%02u/%04d %02d:%02d:00|%d|%d\r\n", static_cast<unsigned>(date.day()),
-                  static_cast<unsigned>(date.month()), static_cast<int>(date.year()), 18 + minute / 60, minute % 60,
-                  codice, right ? 1 : 0);
-    return buf;
+    char rest[48];
+    std::snprintf(rest, sizeof rest, " %02d:%02d:00|%d|%d\r\n", 18 + minute / 60, minute % 60, codice, right ? 1 : 0);
+    return "DOM:" + Clock::DateText(day) + rest;
 }
 
 void BM_HonestFigures(benchmark::State& state)

@@ -8,6 +8,7 @@
 
 #include "setup/BankMemory.h"
 #include "setup/BuildConstants.h"
+#include "setup/Clock.h"
 #include "setup/cRipassoSorter.h"
 #include "setup/ExamForecast.h"
 #include "setup/Fsrs.h"
@@ -17,7 +18,6 @@
 
 #include <benchmark/benchmark.h>
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -39,12 +39,9 @@ constexpr int32_t kFirstDay = 19723;  // 01/01/2024
 
 std::string LogTime(int32_t day, int32_t second)
 {
-    const std::chrono::year_month_day date{std::chrono::sys_days{std::chrono::days{day}}};
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%02u/%02u/%04d %02d:%02d:%02d", static_cast<unsigned>(date.day()),
-                  static_cast<unsigned>(date.month()), static_cast<int>(date.year()), second / 3600,
-                  second / 60 % 60, second % 60);
-    return buf;
+    char time[16];
+    std::snprintf(time, sizeof time, " %02d:%02d:%02d", second / 3600, second / 60 % 60, second % 60);
+    return Clock::DateText(day) + time;
 }
 
 // Answers spread evenly over the days, to random questions, two in three right; a test-build

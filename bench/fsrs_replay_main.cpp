@@ -4,26 +4,13 @@
 // through the program's own replay, and prints for each line the stability,
 // difficulty and retrievability on TODAY. For bench/peers/fsrs_peer.mjs.
 #include "setup/BankMemory.h"
+#include "setup/Clock.h"
 
-#include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
-
-namespace {
-
-std::string LogTime(int32_t day)
-{
-    const std::chrono::year_month_day date{std::chrono::sys_days{std::chrono::days{day}}};
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%02u/%02u/%04d 12:00:00", static_cast<unsigned>(date.day()),
-                  static_cast<unsigned>(date.month()), static_cast<int>(date.year()));
-    return buf;
-}
-
-}  // namespace
 
 int main()
 {
@@ -36,7 +23,7 @@ int main()
         todays.push_back(today);
         const auto codice = std::to_string(todays.size());
         for (int32_t day = 0, grade = 0; in >> day >> grade;)
-            log += "DOM:" + LogTime(day) + "|" + codice + "|" + (grade >= 3 ? "1" : "0") + "\r\n";
+            log += "DOM:" + Clock::DateText(day) + " 12:00:00|" + codice + "|" + (grade >= 3 ? "1" : "0") + "\r\n";
     }
     std::vector<int32_t> topicOf(todays.size() + 1, 1);
     topicOf[0] = -1;

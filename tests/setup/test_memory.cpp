@@ -16,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 
 using namespace support;
@@ -27,15 +26,6 @@ std::string Fixed(double x)
 {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.6f", x);
-    return buf;
-}
-
-std::string DayText(int32_t day)
-{
-    const std::chrono::year_month_day date{std::chrono::sys_days{std::chrono::days{day}}};
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02u/%02u/%04d", static_cast<unsigned>(date.day()),
-                  static_cast<unsigned>(date.month()), static_cast<int>(date.year()));
     return buf;
 }
 
@@ -96,7 +86,7 @@ TEST_P(MemoryCase, StatesOrderAndForecast)
         const QuestionMemory& m = memory.Of(q->Codice);
         shown += std::to_string(q->Codice) + " " + std::to_string(m.answers);
         if (m.Answered())
-            shown += " " + DayText(m.lastDay) + " " + Fixed(m.state.stability) + " " + Fixed(m.state.difficulty) + " " +
+            shown += " " + Clock::DateText(m.lastDay) + " " + Fixed(m.state.stability) + " " + Fixed(m.state.difficulty) + " " +
                      Fixed(m.Retrievability(today));
         shown += "\n";
         chances.push_back({q->Argomento()->ID, q->Difficolta, memory.Chance(q->Codice, today, document.NumRisposte())});
