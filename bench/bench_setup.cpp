@@ -1,6 +1,7 @@
 // The test builder end to end (load, statistics file, shuffle, filter, order,
 // cut) on synthetic banks of 1,000, 10,000 and 100,000 questions, as the start
 // screen runs it for "TUTTI I QUESITI".
+#include "bank/BankRandom.h"
 #include "bank/cRecordBase.h"
 #include "bank/ProgramFolder.h"
 
@@ -10,6 +11,7 @@
 #include "setup/TestSettings.h"
 
 #include "BankGenerator.h"
+#include "DrawHash.h"
 
 #include <benchmark/benchmark.h>
 #include <map>
@@ -84,6 +86,9 @@ void Run(benchmark::State& state, int32_t orderMode, int32_t count)
 {
     const int64_t n = state.range(0);
     Prepare(n, orderMode, count);
+    BankRandom::SetTestSeed(1);
+    ModFunzioni::EstraiQuesiti();
+    state.counters["order_hash"] = DrawHash(*ModGlobal::TestSet);
     for (auto _ : state) {
         ModFunzioni::EstraiQuesiti();
         benchmark::DoNotOptimize(ModGlobal::TestSet->Count());
@@ -94,6 +99,7 @@ void Run(benchmark::State& state, int32_t orderMode, int32_t count)
         ModGlobal::RecordStore.reset();
         state.ResumeTiming();
     }
+    BankRandom::ClearTestSeed();
     state.SetComplexityN(n);
 }
 
