@@ -55,11 +55,17 @@ std::optional<AnswerLog::Entry> AnswerLog::Parse(std::string_view line)
 {
     if (line.substr(0, Prefix.size()) != Prefix) return std::nullopt;
     line.remove_prefix(Prefix.size());
-    // Exactly three fields; a test-build line has ten.
+    // Three fields; a test-build line has ten.
     const size_t bar1 = line.find('|');
     if (bar1 == std::string_view::npos) return std::nullopt;
     const size_t bar2 = line.find('|', bar1 + 1);
-    if (bar2 == std::string_view::npos || line.find('|', bar2 + 1) != std::string_view::npos) return std::nullopt;
+    if (bar2 == std::string_view::npos) return std::nullopt;
+    if (line.find('|', bar2 + 1) != std::string_view::npos) {
+        const auto day = Clock::DayNumber(line.substr(0, bar1));
+        const auto settings = SettingsLine::Read(line, {});
+        if (!day || !settings) return std::nullopt;
+        return Build{*day, settings->request};
+    }
 
     const std::string_view middle = line.substr(bar1 + 1, bar2 - bar1 - 1);
     const std::string_view last = line.substr(bar2 + 1);

@@ -41,9 +41,13 @@ public:
         int32_t day = 0;
         int32_t topic = 0;  // a topic ID, or 0 for every question of the bank
     };
-    using Entry = std::variant<Answer, Reset>;
+    struct Build {
+        int32_t day = 0;
+        TestRequest request;  // what the settings line holds of it
+    };
+    using Entry = std::variant<Answer, Reset, Build>;
 
-    // Nothing for a test-build line, a damaged line or a date that does not parse.
+    // Nothing for a damaged line or a date that does not parse.
     static std::optional<Entry> Parse(std::string_view line);
 
 private:

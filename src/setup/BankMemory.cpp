@@ -39,7 +39,9 @@ void BankMemory::Replay(std::string_view logText, const std::vector<int32_t>& to
             if (static_cast<size_t>(reset->topic) < resetAt.size()) resetAt[static_cast<size_t>(reset->topic)] = lineNo;
             continue;
         }
-        const auto& answer = std::get<AnswerLog::Answer>(*entry);
+        const auto* found = std::get_if<AnswerLog::Answer>(&*entry);
+        if (!found) continue;
+        const auto& answer = *found;
         const auto codice = static_cast<size_t>(answer.codice);
         if (codice >= topicOf.size() || topicOf[codice] < 0) continue;
         QuestionMemory& m = m_memory[codice];
