@@ -81,6 +81,7 @@ int Draw(const Args& args)
         return ProblemFound;
     }
     if (built->StatisticsProblem) std::cerr << TestMessages::StatisticsUnavailable().text << "\n";
+    else if (built->StatisticsDamaged) std::cerr << TestMessages::StatisticsDamaged().text << "\n";
     for (const auto& q : *built->TestSet) {
         std::cout << nlohmann::ordered_json{{"codice", q->Codice},
                                             {"gazzetta", q->IDGazzetta},

@@ -1,5 +1,7 @@
 #include "tools/TestState.h"
 
+#include "bank/BankFiles.h"
+#include "bank/BankLock.h"
 #include "bank/ProgramFolder.h"
 
 #include "setup/Competition.h"
@@ -19,6 +21,12 @@ std::optional<TestRequest> UseBank(const std::filesystem::path& bank)
         return std::nullopt;
     }
     ProgramFolder::Set(path.parent_path());
+    // Held until the command ends.
+    static BankLock lock(BankFiles::For(path.filename().string()).lock);
+    if (lock.Take() == BankLock::State::HeldElsewhere) {
+        std::cerr << bank.string() << ": the program is running on this bank; close it first\n";
+        return std::nullopt;
+    }
     TestRequest request;
     // The bank given is the program's own data file.
     request.CurrentDataFile = path.filename().string();

@@ -12,7 +12,8 @@
 // request as the start screen makes one, with the built-in exam composition.
 namespace TestState {
 
-// Nothing, with a message on stderr, when the bank cannot be read.
+// Nothing, with a message on stderr, when the bank cannot be read or the
+// program runs on it (a command that writes its statistics waits for it to close).
 std::optional<TestRequest> UseBank(const std::filesystem::path& bank);
 
 // A whole number of an option value; nothing when it is not one.

@@ -1,5 +1,7 @@
 #include "app/SubMain.h"
 
+#include "bank/BankFiles.h"
+#include "bank/BankLock.h"
 #include "bank/DataFolders.h"
 
 #include "ui/ModGlobal.h"
@@ -12,6 +14,8 @@
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTranslator>
+
+#include <memory>
 
 namespace {
 
@@ -37,6 +41,13 @@ void UseDesktopDataFolders()
     if (!user.isEmpty()) DataFolders::SetUserDataFolder(QtText::ToPath(user));
 }
 
+// Held for as long as the program runs; a new start in the same process (tests) lets the old one go.
+std::unique_ptr<BankLock>& Lock()
+{
+    static std::unique_ptr<BankLock> lock;
+    return lock;
+}
+
 }  // namespace
 
 bool SubMain()
@@ -48,6 +59,14 @@ bool SubMain()
         Prompts::Tell(QStringLiteral("Attenzione!"),
                       QStringLiteral("Errore in lettura del file di dati. Effettuare nuovamente l'installazione."),
                       MessageIcon::Critical);
+        return false;
+    }
+    // One program per bank and user: two would count one answer twice.
+    Lock() = std::make_unique<BankLock>(BankFiles::For(ModGlobal::Shared().DataFileName).lock);
+    if (Lock()->Take() == BankLock::State::HeldElsewhere) {
+        Lock().reset();
+        Prompts::Tell(QStringLiteral("Attenzione!"), QStringLiteral("Tessarondequiz è già in esecuzione su questa banca dati."),
+                      MessageIcon::Exclamation);
         return false;
     }
     if (ModWindows::ShowStartScreen) ModWindows::ShowStartScreen();

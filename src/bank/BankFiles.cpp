@@ -15,5 +15,6 @@ BankFiles BankFiles::ForPath(const std::filesystem::path& bank)
     files.log = folder / (stem + ".log");
     files.interrupted = folder / (name + ".interrotto.test");
     files.history = folder / (stem + ".storico");
+    files.lock = folder / (name + ".lock");
     return files;
 }

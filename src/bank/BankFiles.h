@@ -12,6 +12,7 @@ struct BankFiles {
     std::filesystem::path log;          // <bank stem>.log
     std::filesystem::path interrupted;  // <bank>.interrotto.test, the test kept after every answer
     std::filesystem::path history;      // <bank stem>.storico, every finished test
+    std::filesystem::path lock;         // <bank>.lock, held by the program running on it (BankLock)
 
     // The bank of that name as the program looks it up (DataFolders::BankPath).
     // Creates the per-user folder when that is where the files go.

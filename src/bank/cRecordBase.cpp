@@ -30,7 +30,7 @@ std::streamoff OffsetOf(int32_t nPosition)
     return static_cast<std::streamoff>(nPosition - 1) * cRecordSpec::RecordSize;
 }
 
-cRecordSpec Decode(const Bytes& b)
+cRecordSpec RawDecode(const Bytes& b)
 {
     cRecordSpec rec;
     rec.nVisualizzate = Get(b, 0);
@@ -38,6 +38,17 @@ cRecordSpec Decode(const Bytes& b)
     rec.nEsatte = Get(b, 8);
     rec.nSbagliate = Get(b, 12);
     rec.bnUltimoEsito = Get(b, 16);
+    return rec;
+}
+
+// A value no program writes (a damaged file) reads as zero.
+cRecordSpec Decode(const Bytes& b)
+{
+    cRecordSpec rec = RawDecode(b);
+    if (rec.Valid()) return rec;
+    for (int32_t* counter : {&rec.nVisualizzate, &rec.nTralasciate, &rec.nEsatte, &rec.nSbagliate})
+        *counter = std::max(*counter, 0);
+    if (rec.bnUltimoEsito < 0 || rec.bnUltimoEsito > 2) rec.bnUltimoEsito = 0;
     return rec;
 }
 
@@ -118,6 +129,18 @@ std::vector<cRecordSpec> cRecordBase::ReadAllRecords()
     bytes.resize(static_cast<size_t>(std::max<std::streamsize>(m_file.gcount(), 0)));
     m_file.clear();
     return DecodeAll(bytes);
+}
+
+bool cRecordBase::HoldsInvalidRecords(const std::filesystem::path& path)
+{
+    const auto bytes = TextFile::ReadAll(path);
+    if (!bytes) return false;
+    for (size_t at = 0; at < bytes->size(); at += cRecordSpec::RecordSize) {
+        Bytes b{};
+        bytes->copy(b.data(), b.size(), at);
+        if (!RawDecode(b).Valid()) return true;
+    }
+    return false;
 }
 
 std::vector<cRecordSpec> cRecordBase::ReadAllRecords(const std::filesystem::path& path)

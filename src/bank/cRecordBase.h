@@ -25,7 +25,8 @@ public:
     const std::filesystem::path& FileName() const { return m_fileName; }
     bool Initialized() const { return m_file.is_open(); }
 
-    // Zeros past the end of the file, below record 1, or on a closed store.
+    // Zeros past the end of the file, below record 1, or on a closed store;
+    // a value no program writes reads as zero.
     cRecordSpec ReadRecord(int32_t nPosition);
     // Writing past the end extends the file. Records below 1 and closed stores
     // are skipped; false when nothing was written.
@@ -36,6 +37,9 @@ public:
     std::vector<cRecordSpec> ReadAllRecords();
     // The same from a file never opened for writing; empty when it cannot be read.
     static std::vector<cRecordSpec> ReadAllRecords(const std::filesystem::path& path);
+    // Whether a record holds a value no program writes (a negative counter, a
+    // last outcome outside 0-2); every read gives such a value as zero.
+    static bool HoldsInvalidRecords(const std::filesystem::path& path);
 
 private:
     bool Open(const std::filesystem::path& path);

@@ -13,5 +13,12 @@ struct cRecordSpec {
 
     static constexpr int RecordSize = 20;
 
+    // No counter below zero and a last outcome of 0, 1 or 2: what the program writes.
+    bool Valid() const
+    {
+        return nVisualizzate >= 0 && nTralasciate >= 0 && nEsatte >= 0 && nSbagliate >= 0 && bnUltimoEsito >= 0
+               && bnUltimoEsito <= 2;
+    }
+
     bool operator==(const cRecordSpec&) const = default;
 };

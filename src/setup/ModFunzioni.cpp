@@ -68,6 +68,7 @@ BuiltTest OpenBank(const TestRequest& request)
     built.Document->LoadFromText(files.data);
     if (auto store = OpenRecordStore(*built.Document, files.record)) {
         built.RecordStore = *store;
+        built.StatisticsDamaged = cRecordBase::HoldsInvalidRecords(files.record);
     } else {
         built.RecordStore = std::make_shared<cRecordBase>();
         built.StatisticsProblem = store.error();

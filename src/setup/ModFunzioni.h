@@ -23,6 +23,8 @@ struct BuiltTest {
     std::shared_ptr<cRecordBase> RecordStore;
     std::shared_ptr<cQuesiti> TestSet;  // in test order, no answer given
     std::optional<Failure> StatisticsProblem;
+    // The statistics file holds values no program writes: they read as zero.
+    bool StatisticsDamaged = false;
 };
 
 // Loads the bank named in the request and opens its statistics file (creating

@@ -16,6 +16,12 @@ UserMessage StatisticsUnavailable()
             MessageIcon::Exclamation};
 }
 
+UserMessage StatisticsDamaged()
+{
+    return {"Attenzione!", "Il file delle statistiche è danneggiato: i valori non validi sono considerati zero.",
+            MessageIcon::Exclamation};
+}
+
 UserMessage SessionNotLoaded(const Failure& failure)
 {
     switch (failure.kind) {

@@ -12,6 +12,9 @@ UserMessage NothingFound();
 // Told once when a test starts without its statistics file.
 UserMessage StatisticsUnavailable();
 
+// Told once when a test starts on a statistics file holding impossible values.
+UserMessage StatisticsDamaged();
+
 // A suspended test that did not load ("Carica un test in sospeso").
 UserMessage SessionNotLoaded(const Failure& failure);
 

@@ -417,11 +417,17 @@ void frmStart::BeginTest(bool forPrint)
     g.Document = built.Document;
     g.RecordStore = built.RecordStore;
     g.TestSet = built.TestSet;
-    if (built.StatisticsProblem) Prompts::Tell(TestMessages::StatisticsUnavailable());
+    TellStatistics(built);
     // The interrupted test the user chose to discard.
     InterruptedTest::Remove(g.CurrentFiles().interrupted);
     close();
     HandOverToQuiz();
+}
+
+void frmStart::TellStatistics(const ModFunzioni::BuiltTest& test)
+{
+    if (test.StatisticsProblem) Prompts::Tell(TestMessages::StatisticsUnavailable());
+    else if (test.StatisticsDamaged) Prompts::Tell(TestMessages::StatisticsDamaged());
 }
 
 void frmStart::LoadSession()
@@ -467,7 +473,7 @@ void frmStart::OpenSession(const std::filesystem::path& path, SessionLoader::Mod
     else g.ResumeRecord.reset();
     SelectTheme();
     m_sessionLoaded = true;
-    if (loaded->Test.StatisticsProblem) Prompts::Tell(TestMessages::StatisticsUnavailable());
+    TellStatistics(loaded->Test);
     // A suspended test loaded takes the place of the interrupted one the user discarded.
     if (!interrupted) InterruptedTest::Remove(g.CurrentFiles().interrupted);
     close();

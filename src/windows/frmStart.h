@@ -64,6 +64,8 @@ private:
     void SetAsideInterrupted(const Failure& failure);
     // Asks before a new test replaces the interrupted one; true to go on.
     bool DiscardInterrupted();
+    // What the user must know of the statistics file before a test starts.
+    static void TellStatistics(const ModFunzioni::BuiltTest& test);
     void OpenStatistics();
     void OpenAndamento();
     void LaunchPrint(const std::filesystem::path& path);

@@ -37,8 +37,16 @@ TEST_F(RecordBase, RecordsAtTheirPlaceInLittleEndian)
     EXPECT_EQ(ReadBytes(rec), std::string(40, '\0') + std::string("\x04\x03\x02\x01" "\xFF\xFF\xFF\xFF"
                                                                   "\xFE\xFF\xFF\xFF" "\x2C\x01\x00\x00"
                                                                   "\x02\x00\x00\x00", 20));
-    EXPECT_EQ(store.ReadRecord(3), third);
-    EXPECT_EQ(store.ReadAllRecords(), (std::vector<cRecordSpec>{{}, {}, third}));
+    // Values no program writes (negative counters, an outcome outside 0-2) read as zero.
+    const cRecordSpec readable = Record(0x01020304, 0, 300, 2, 0);
+    EXPECT_EQ(store.ReadRecord(3), readable);
+    EXPECT_EQ(store.ReadAllRecords(), (std::vector<cRecordSpec>{{}, {}, readable}));
+    EXPECT_TRUE(cRecordBase::HoldsInvalidRecords(rec));
+    ASSERT_TRUE(store.WriteRecord(3, Record(1, 0, 0, 0, 2)));
+    EXPECT_FALSE(cRecordBase::HoldsInvalidRecords(rec));
+    ASSERT_TRUE(store.WriteRecord(2, Record(0, 0, 0, 3)));
+    EXPECT_TRUE(cRecordBase::HoldsInvalidRecords(rec));
+    EXPECT_EQ(store.ReadRecord(2), cRecordSpec{});
 }
 
 TEST_F(RecordBase, ReadsPastTheEndAreZerosAndWritesThereExtendTheFile)

@@ -33,10 +33,18 @@ std::string Text(const Failure& f)
 std::string Questions(const cQuesiti& set)
 {
     std::ostringstream out;
-    for (const auto& q : set)
+    for (const auto& q : set) {
         out << "  " << q->Codice << " " << q->RispostaData << "/"
             << (q->RispostaData ? std::to_string(q->RispostaCorretta) : "-") << " "
-            << Cp1252::ToUtf8(q->VisualRisposta(q->RispostaCorretta)) << "\n";
+            << Cp1252::ToUtf8(q->VisualRisposta(q->RispostaCorretta));
+        // The bank's answers in the order shown, when the file put them there.
+        if (q->OrdineRisposte() != cQuesito::Ordine{1, 2, 3, 4, 5}) {
+            out << " [";
+            for (const int8_t k : q->OrdineRisposte()) out << int(k);
+            out << "]";
+        }
+        out << "\n";
+    }
     return out.str();
 }
 
