@@ -27,6 +27,12 @@ Expected<SessionFile::Contents> ReadOwn(const std::filesystem::path& path, const
     if (mode == Mode::Interrupted
         && (file->legacy || file->extrasDamaged || file->record.HasOrdine != file->record.HasViews))
         return Fail(Failure::Kind::Damaged, "il file non è completo");
+    // The program writes an answer digit from 0 and a correct one from 1, both to 5.
+    if (mode == Mode::Interrupted)
+        for (const TestItem& item : file->record.Items)
+            if (item.Given < 0 || item.Given > cQuesito::MaxRisposte || item.Correct < 1
+                || item.Correct > cQuesito::MaxRisposte)
+                return Fail(Failure::Kind::Damaged, "risposte registrate non valide");
     return file;
 }
 

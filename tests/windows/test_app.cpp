@@ -1,4 +1,6 @@
 // The program's start and end, and the twips of the window layouts.
+#include "bank/BankLock.h"
+
 #include "app/SubMain.h"
 
 #include "windows/frmStart.h"
@@ -33,6 +35,23 @@ TEST_F(AppTest, WithoutTheDataFileOnlyTheCriticalMessageShows)
     EXPECT_EQ(prompts.messages[0].text, "Errore in lettura del file di dati. Effettuare nuovamente l'installazione.");
     EXPECT_EQ(prompts.messages[0].title, "Attenzione!");
     EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Critical);
+}
+
+TEST_F(AppTest, ASecondProgramOnTheSameBankSaysSoAndEnds)
+{
+    BankLock first(ProgramDir() / "rcv14.dat.lock");
+    ASSERT_EQ(first.Take(), BankLock::State::Taken);
+    ModWindows::ShowStartScreen = [] { ADD_FAILURE() << "a second start window on the bank"; };
+    EXPECT_FALSE(SubMain());
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, "Tessarondequiz è già in esecuzione su questa banca dati.");
+    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Exclamation);
+    // Once the first has gone (a killed one's lock goes with its process), the next one starts.
+    first.Release();
+    int starts = 0;
+    ModWindows::ShowStartScreen = [&starts] { ++starts; };
+    EXPECT_TRUE(SubMain());
+    EXPECT_EQ(starts, 1);
 }
 
 TEST_F(AppTest, TheStartWindowOpensAndTheProgramEndsWithTheLastWindow)

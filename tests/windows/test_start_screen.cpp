@@ -1,4 +1,5 @@
 // The start screen offscreen: what each control starts, shows, stores and opens.
+#include "setup/SessionFile.h"
 #include "setup/TestMessages.h"
 
 #include "ui/ModGlobal.h"
@@ -14,6 +15,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QPointer>
 #include <QTest>
 
@@ -194,6 +196,61 @@ TEST_F(StartScreenTest, AnInterruptedTestWithNothingLeftGoesAndAStatisticsFileIn
     // The statistics are told to be lost once, and the test goes on.
     Click(w, "cmdInizia");
     Told(1, TestMessages::StatisticsUnavailable().text.c_str(), MessageIcon::Exclamation);
+    EXPECT_EQ(handOvers, 1);
+}
+
+TEST_F(StartScreenTest, AnInterruptedTestIsOfferedWithWhatItHoldsAndKeptUnlessTheUserDiscardsIt)
+{
+    w->close();
+    const fs::path file = ProgramDir() / "rcv14.dat.interrotto.test";
+    const auto request = Request(1, OrderCasuale);
+    const auto built = Build(request);
+    built.TestSet->Item(1)->RispostaData = 2;
+    TestRecord left = TestRecord::Of(request, *built.TestSet, 2);
+    left.HasViews = true;
+    ASSERT_TRUE(SessionFile::Write(file, left));
+    w = frmStart::ShowNew();
+    EXPECT_EQ(C<QPushButton>("cmdRiprendi")->text(), "Riprendi il test interrotto (1 di 3, 05/03/2024 09:07)");
+
+    // A new test, or a suspended one, asks first; "No" leaves everything as it was.
+    const QString question = "C'è un test interrotto. Vuoi scartarlo e iniziarne uno nuovo?";
+    Click(w, "cmdCarica");
+    Click(w, "cmdInizia");
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    for (const auto& m : prompts.messages) {
+        EXPECT_EQ(m.text, question);
+        EXPECT_EQ(m.buttons, PromptButtons::YesNo);
+        EXPECT_EQ(m.defaultButton, PromptAnswer::No);
+    }
+    EXPECT_TRUE(prompts.files.empty());
+    EXPECT_EQ(handOvers, 0);
+    EXPECT_TRUE(fs::exists(file));
+    prompts.answers = {PromptAnswer::Yes};
+    Click(w, "cmdInizia");
+    EXPECT_EQ(handOvers, 1);
+    EXPECT_FALSE(fs::exists(file)) << "discarded once the new test starts";
+}
+
+TEST_F(StartScreenTest, ADamagedInterruptedTestIsToldOnceAndSetAside)
+{
+    w->close();
+    const fs::path file = ProgramDir() / "rcv14.dat.interrotto.test";
+    WriteBytes(file, "tessarondequiz RCV SaveFile\r\nx|0|rcv14.dat|0|0|True|True|0|0|1\r\n1\r\n1;\r\n7\r\n1\r\n");
+    w = frmStart::ShowNew();
+    Told(0, "Il test interrotto non può essere ripreso: il file è danneggiato.", MessageIcon::Exclamation);
+    EXPECT_TRUE(C<QWidget>("cmdRiprendi")->isHidden());
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_TRUE(fs::exists(ProgramDir() / "rcv14.dat.interrotto.test.danneggiato"));
+    w->close();
+    w = frmStart::ShowNew();
+    EXPECT_EQ(prompts.messages.size(), 1u) << "told once";
+}
+
+TEST_F(StartScreenTest, ImpossibleStatisticsAreToldWhenATestStarts)
+{
+    WriteStats({{2, Record(-1179, 0, 0, 2)}});
+    Click(w, "cmdInizia");
+    Told(0, "Il file delle statistiche è danneggiato: i valori non validi sono considerati zero.", MessageIcon::Exclamation);
     EXPECT_EQ(handOvers, 1);
 }
 
