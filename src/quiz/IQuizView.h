@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+struct HistoryEntry;
+
 // What the quiz screen shows of one question; texts are cp1252 as the bank holds them.
 struct QuestionDisplay {
     int32_t position = 0;
@@ -40,6 +42,6 @@ public:
     virtual void ShowTimeExpired() = 0;
     // "Attenzione!" with the exclamation icon; the test goes on.
     virtual void ShowWarning(const std::string& text) = 0;
-    // The score message; the window closes after it.
-    virtual void FinishTest(const std::string& scoreText) = 0;
+    // The score message, then the test's result; the window closes after it.
+    virtual void FinishTest(const std::string& scoreText, const HistoryEntry& result) = 0;
 };

@@ -3,6 +3,7 @@
 #include "bank/cTema.h"
 
 #include "setup/Clock.h"
+#include "setup/Scoring.h"
 #include "setup/SessionFile.h"
 
 #include <algorithm>
@@ -22,6 +23,7 @@ QuizSession::QuizSession(IQuizView& view, QuizInputs inputs)
       m_set(m_inputs.questions ? m_inputs.questions : std::make_shared<cQuesiti>())
 {
     m_viewed.assign(static_cast<size_t>(m_set->Count()) + 1, false);
+    m_late.assign(m_viewed.size(), false);
 }
 
 cRecordSpec QuizSession::ReadRecord(int32_t codice) const
@@ -76,8 +78,11 @@ void QuizSession::ResumeTest(const TestRecord& record)
     m_started = record.Started.empty() ? Clock::NowText() : record.Started;
     m_questionLength = 0;
     m_view.SetPointerTracking(false);
-    for (size_t i = 0; i < record.Items.size() && i + 1 < m_viewed.size(); ++i)
+    for (size_t i = 0; i < record.Items.size() && i + 1 < m_viewed.size(); ++i) {
         m_viewed[i + 1] = record.Items[i].ViewCounted;
+        m_late[i + 1] = record.TimedOut && record.Items[i].Late;
+    }
+    m_timedOut = record.TimedOut;
     m_correctCount = m_set->NumRisposteEsatte();
     m_passedCount = std::max(record.Passed, 0);
 
@@ -148,7 +153,11 @@ TestRecord QuizSession::Record(int32_t position) const
 {
     TestRecord record = TestRecord::Of(m_inputs.request, *m_set, position);
     record.HasViews = true;
-    for (size_t i = 0; i < record.Items.size(); ++i) record.Items[i].ViewCounted = m_viewed[i + 1];
+    record.TimedOut = m_timedOut;
+    for (size_t i = 0; i < record.Items.size(); ++i) {
+        record.Items[i].ViewCounted = m_viewed[i + 1];
+        record.Items[i].Late = m_late[i + 1];
+    }
     record.Passed = m_passedCount;
     record.SecondsLeft = SecondsLeft();
     record.Started = m_started;
@@ -234,6 +243,7 @@ void QuizSession::GiveAnswer(int index)
     for (int i = 0; i < 5; ++i) m_view.SetAnswerState(i, i == index ? 2 : 0);
 
     q->RispostaData = index + 1;
+    m_late[static_cast<size_t>(m_currentIndex)] = m_timedOut;
     const bool right = q->RispostaData == q->RispostaCorretta;
     m_inputs.log.WriteAnswer(q->Codice, right);
     if (right) ++m_correctCount;
@@ -259,6 +269,13 @@ void QuizSession::Defer()
     NextQuestion(false);
 }
 
+void QuizSession::HandIn()
+{
+    if (m_finished) return;
+    m_handedIn = true;
+    EndTest();
+}
+
 void QuizSession::ToggleMark()
 {
     const auto q = Current();
@@ -273,7 +290,7 @@ void QuizSession::UpdateCounter(int32_t position)
 {
     if (position - 1 > m_passedCount) m_passedCount = position - 1;
     std::string text = "Risposte esatte: " + std::to_string(m_correctCount) + " su " + std::to_string(m_passedCount);
-    if (m_passedCount >= 1) text += "  (" + std::to_string(m_correctCount * 100 / m_passedCount) + "%)";
+    if (m_passedCount >= 1) text += "  (" + std::to_string(Scoring::Percent(m_correctCount, m_passedCount)) + "%)";
     m_view.SetCounterText(text);
 }
 
@@ -283,16 +300,34 @@ void QuizSession::EndTest()
     m_countdown = false;
     m_view.StopCountdown();
     m_view.SetPointerTracking(false);
+    const HistoryEntry result = Result();
+    // The test goes into the history before its interrupted copy goes: a kill
+    // in between loses neither.
+    if (!m_inputs.historyFile.empty())
+        if (const auto kept = HistoryFile::Append(m_inputs.historyFile, result); !kept)
+            m_view.ShowWarning("Non è stato possibile registrare il test nello storico (" + kept.error().description
+                               + ").");
     if (!m_inputs.progressFile.empty()) {
         std::error_code ec;
         std::filesystem::remove(m_inputs.progressFile, ec);
     }
     const int32_t total = m_set->Count();
-    // An empty test cannot reach here from the start screen; never divide by zero.
-    const int32_t percent = total > 0 ? m_correctCount * 100 / total : 0;
     m_view.FinishTest("  TEST COMPLETATO!\r\n\r\nSono stati indovinati " + std::to_string(m_correctCount)
-                      + " quesiti, pari al " + std::to_string(percent) + "% delle " + std::to_string(total)
-                      + " domande totali.");
+                          + " quesiti, pari al " + std::to_string(Scoring::Percent(m_correctCount, total))
+                          + "% delle " + std::to_string(total) + " domande totali.",
+                      result);
+}
+
+HistoryEntry QuizSession::Result() const
+{
+    HistoryEntry entry;
+    entry.Started = m_started;
+    entry.Ended = Clock::NowText();
+    entry.Request = m_inputs.request;
+    entry.HandedIn = m_handedIn;
+    entry.TimedOut = m_timedOut;
+    entry.Items = Record(0).Items;
+    return entry;
 }
 
 void QuizSession::CountdownTick()
@@ -309,6 +344,8 @@ void QuizSession::CountdownTick()
     if (m_timeHours == 0 && m_timeMinutes == 0 && m_timeSeconds == 0) {
         // Stopped before the message so that no tick arrives while it is open.
         m_countdown = false;
+        // The exam's verdict is taken now; the test goes on as practice.
+        if (m_inputs.request.OrderMode == OrderEsame) m_timedOut = true;
         m_view.StopCountdown();
         m_view.ShowTimeExpired();
     }

@@ -5,6 +5,7 @@
 #include "bank/Failure.h"
 
 #include "setup/AnswerLog.h"
+#include "setup/HistoryFile.h"
 #include "setup/TestRecord.h"
 #include "setup/TestRequest.h"
 
@@ -26,6 +27,8 @@ struct QuizInputs {
     std::filesystem::path progressFile;
     TestRequest request;  // its time limit runs the countdown; saved with the test
     int32_t bankAnswers = 4;  // whether the D and E keys act
+    // Every test that ends is added here ("Storico dei test"); empty: not kept.
+    std::filesystem::path historyFile;
 };
 
 // The question cycle of a test, without widgets: which question is shown,
@@ -48,6 +51,8 @@ public:
     void GiveAnswer(int index);
     // "F3 - Rispondi DOPO": the question stays pending.
     void Defer();
+    // "Consegna": the test ends now, its unanswered questions blank.
+    void HandIn();
     // Marks or unmarks the question on screen as "ERRATA".
     void ToggleMark();
 
@@ -78,6 +83,10 @@ public:
     int32_t SecondsLeft() const;
     std::string TimeText() const;
     const std::string& Started() const { return m_started; }
+    // An exam simulation whose time ran out: later answers are practice.
+    bool TimedOut() const { return m_timedOut; }
+    // The test as "Storico dei test" keeps it, ended now.
+    HistoryEntry Result() const;
 
     static char Letter(int32_t answerNumber) { return static_cast<char>('A' + answerNumber - 1); }
 
@@ -99,6 +108,7 @@ private:
     QuizInputs m_inputs;
     std::shared_ptr<cQuesiti> m_set;
     std::vector<bool> m_viewed;  // by position from 1: its view was counted in this test
+    std::vector<bool> m_late;    // by position from 1: answered after the exam's time ran out
 
     int32_t m_currentIndex = 0;
     int32_t m_correctCount = 0;
@@ -110,6 +120,8 @@ private:
     bool m_countdown = false;
     bool m_timed = false;
     bool m_finished = false;
+    bool m_handedIn = false;
+    bool m_timedOut = false;
     std::string m_started;
     bool m_progressWarned = false;
     bool m_statisticsWarned = false;

@@ -30,14 +30,16 @@ QVariant ReviewTableModel::data(const QModelIndex& index, int role) const
         case RispostaCorretta:
             return QString::fromStdString(row.correct);
         case Esito:
-            return QString::fromLatin1(ReviewOutcome(row.right));
+            return QString::fromStdString(ReviewOutcome(row));
         default:
             return {};
         }
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     case Qt::ForegroundRole:
-        if (index.column() == Esito) return row.right ? QColor(0, 128, 0) : QColor(192, 0, 0);
+        if (index.column() != Esito) return {};
+        if (row.outcome == ReviewRow::Outcome::Blank) return QColor(96, 96, 96);
+        return row.outcome == ReviewRow::Outcome::Right ? QColor(0, 128, 0) : QColor(192, 0, 0);
         return {};
     default:
         return {};

@@ -3,6 +3,8 @@
 #include "bank/ErrorText.h"
 #include "bank/TextConvert.h"
 
+#include "setup/TestResult.h"
+
 #include "ui/AppSettings.h"
 #include "ui/ModGlobal.h"
 #include "ui/ModWindows.h"
@@ -80,6 +82,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent)
     const BankFiles files = g.CurrentFiles();
     inputs.log = AnswerLog(files.log);
     inputs.progressFile = files.interrupted;
+    inputs.historyFile = files.history;
     inputs.request = g.Request();
     inputs.bankAnswers = g.Document ? g.Document->NumRisposte() : g.TestSet ? g.TestSet->NumRisposte : 4;
     m_session = std::make_unique<QuizSession>(*this, std::move(inputs));
@@ -89,6 +92,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent)
     connect(timUI, &QTimer::timeout, this, &frmMain::PointerTick);
     connect(cmdRispDopo, &QPushButton::clicked, this, &frmMain::Defer);
     connect(cmdSalva, &QPushButton::clicked, this, &frmMain::SaveTest);
+    connect(cmdConsegna, &QPushButton::clicked, this, &frmMain::HandIn);
     connect(cmdRispostaCorretta, &QPushButton::clicked, this, &frmMain::RevealCorrect);
     connect(cmdLeggiBrano, &QPushButton::clicked, this, &frmMain::OpenPassage);
     connect(cmdAddRipetere, &QPushButton::clicked, this, [this] {
@@ -219,15 +223,32 @@ void frmMain::ShowWarning(const std::string& text)
     Prompts::Tell(QStringLiteral("Attenzione!"), QtText::FromUtf8(text), MessageIcon::Exclamation);
 }
 
-void frmMain::FinishTest(const std::string& scoreText)
+void frmMain::FinishTest(const std::string& scoreText, const HistoryEntry& result)
 {
-    Prompts::Tell(kTitle, QtText::FromUtf8(scoreText), MessageIcon::Exclamation);
     const QString wanted = AppSettings().Get(AppSettings::Key::Revisione);
-    if (TextConvert::ToBool(wanted.toStdString()).value_or(true)) {
-        frmRevisione review(*m_session->Questions(), this);
-        review.exec();
+    const bool review = TextConvert::ToBool(wanted.toStdString()).value_or(true);
+    // Without the review, the result follows the score message's own text.
+    std::string text = scoreText;
+    if (!review) {
+        text += "\r\n";
+        for (const std::string& line : TestResult::Lines(result)) text += "\r\n" + line;
+    }
+    Prompts::Tell(kTitle, QtText::FromUtf8(text), MessageIcon::Exclamation);
+    if (review) {
+        frmRevisione window(*m_session->Questions(), result, this);
+        window.exec();
     }
     close();
+}
+
+void frmMain::HandIn()
+{
+    if (m_closing || m_session->Finished()) return;
+    if (!Prompts::Confirm(QStringLiteral("Attenzione!"),
+                          QStringLiteral("Vuoi consegnare il test? Le domande senza risposta saranno considerate in bianco."),
+                          MessageIcon::Exclamation))
+        return;
+    m_session->HandIn();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)

@@ -56,7 +56,7 @@ public:
     void StopCountdown() override;
     void ShowTimeExpired() override;
     void ShowWarning(const std::string& text) override;
-    void FinishTest(const std::string& scoreText) override;
+    void FinishTest(const std::string& scoreText, const HistoryEntry& result) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,6 +87,7 @@ private:
     void AnswerChosen(int index);
     void Defer();
     void SaveTest();
+    void HandIn();
     void RevealCorrect();
     void OpenPassage();
 
@@ -124,6 +125,7 @@ private:
     QLabel* lbhdrErrate = nullptr;
     QLabel* lbnErrate = nullptr;
     QPushButton* cmdSalva = nullptr;
+    QPushButton* cmdConsegna = nullptr;
     QPushButton* cmdRispDopo = nullptr;
     QPushButton* cmdLeggiBrano = nullptr;
     QPushButton* cmdRispostaCorretta = nullptr;

@@ -249,6 +249,8 @@ void frmMain::BuildControls()
     stats->setColumnStretch(0, 1);
 
     cmdSalva = Named(new BandButton(QStringLiteral("Registra sessione"), RGB(255, 192, 192), picSide), "cmdSalva");
+    cmdConsegna = Named(new BandButton(QStringLiteral("Consegna"), RGB(255, 192, 192), picSide), "cmdConsegna",
+                        QStringLiteral("Consegna il test"));
     cmdRispDopo =
         Named(new BandButton(QStringLiteral("F3 - Rispondi DOPO"), RGB(255, 224, 192), picSide), "cmdRispDopo");
     cmdLeggiBrano = Named(new BandButton(QStringLiteral("Leggi Brano"), RGB(255, 0, 0), picSide), "cmdLeggiBrano");
@@ -293,8 +295,9 @@ void frmMain::LayoutSideBand()
 {
     picStatDomanda->setGeometry(0, T(840), T(1800), T(1260));
     cmdSalva->setGeometry(T(kBandButtonLeft), T(2260), T(kBandButtonWidth), T(390));
-    cmdRispDopo->setGeometry(T(kBandButtonLeft), T(2840), T(kBandButtonWidth), T(390));
-    cmdLeggiBrano->setGeometry(T(kBandButtonLeft), T(3400), T(kBandButtonWidth), T(450));
+    cmdConsegna->setGeometry(T(kBandButtonLeft), T(2700), T(kBandButtonWidth), T(390));
+    cmdRispDopo->setGeometry(T(kBandButtonLeft), T(3240), T(kBandButtonWidth), T(390));
+    cmdLeggiBrano->setGeometry(T(kBandButtonLeft), T(3780), T(kBandButtonWidth), T(450));
     cmdRispostaCorretta->setGeometry(T(kBandButtonLeft), T(7000), T(kBandButtonWidth), T(1100));
     // With a time limit the two labels sit 3000 twips lower, below the reveal button.
     const int shift = m_timeShown ? 3000 : 0;

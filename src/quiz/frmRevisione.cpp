@@ -2,6 +2,8 @@
 
 #include "bank/cQuesiti.h"
 
+#include "setup/TestResult.h"
+
 #include "ui/Controls.h"
 #include "ui/QtText.h"
 
@@ -13,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QSortFilterProxyModel>
@@ -57,13 +60,21 @@ QString Detail(const ReviewRow& row)
 
 }  // namespace
 
-frmRevisione::frmRevisione(const cQuesiti& test, QWidget* parent) : QDialog(parent)
+frmRevisione::frmRevisione(const cQuesiti& test, const HistoryEntry& result, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmRevisione"));
     setWindowTitle(QStringLiteral("Revisione del test"));
     setModal(true);
 
-    m_model = new ReviewTableModel(ReviewRows(test), this);
+    QStringList lines;
+    for (const std::string& line : TestResult::Lines(result)) lines << QtText::FromUtf8(line).toHtmlEscaped();
+    // The verdict stands out.
+    if (result.Exam() && lines.size() > 2) lines[2] = QStringLiteral("<b>%1</b>").arg(lines[2]);
+    lbRisultato = Controls::Label(this, "lbRisultato", lines.join(QStringLiteral("<br>")));
+    lbRisultato->setTextFormat(Qt::RichText);
+    lbRisultato->setWordWrap(true);
+
+    m_model = new ReviewTableModel(ReviewRows(test, result.Items), this);
     m_filter = new QSortFilterProxyModel(this);
     m_filter->setSourceModel(m_model);
     m_filter->setFilterKeyColumn(ReviewTableModel::Esito);
@@ -103,11 +114,13 @@ frmRevisione::frmRevisione(const cQuesiti& test, QWidget* parent) : QDialog(pare
     bottom->addWidget(cmdImmagine);
     bottom->addWidget(cmdChiudi);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lbRisultato);
     layout->addWidget(splitter, 1);
     layout->addLayout(bottom);
 
     connect(ckSoloErrate, &QCheckBox::toggled, this, [this](bool onlyWrong) {
-        m_filter->setFilterFixedString(onlyWrong ? QString::fromLatin1(ReviewOutcome(false)) : QString());
+        // Wrong and blank: what "Ripeti le errate" would ask again.
+        m_filter->setFilterRegularExpression(onlyWrong ? QStringLiteral("^(Errata|In bianco)") : QString());
         if (m_filter->rowCount() > 0) lvRevisione->selectRow(0);
         ShowSelected();
     });

@@ -5,12 +5,14 @@
 #include <memory>
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QSortFilterProxyModel;
 class QTableView;
 class QTextBrowser;
 class ReviewTableModel;
 class cQuesiti;
+struct HistoryEntry;
 class cQuesito;
 
 // "Revisione del test": every question of a finished test with the answer
@@ -20,7 +22,8 @@ class frmRevisione : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmRevisione(const cQuesiti& test, QWidget* parent = nullptr);
+    // `result`: the test as it ended, whose score heads the window.
+    frmRevisione(const cQuesiti& test, const HistoryEntry& result, QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,6 +35,7 @@ private:
     ReviewTableModel* m_model = nullptr;
     QSortFilterProxyModel* m_filter = nullptr;
     std::shared_ptr<cQuesito> m_shown;
+    QLabel* lbRisultato = nullptr;
     QTableView* lvRevisione = nullptr;
     QTextBrowser* txtDettaglio = nullptr;
     QCheckBox* ckSoloErrate = nullptr;

@@ -63,6 +63,13 @@ std::string DateText(int32_t day)
     return buf;
 }
 
+std::optional<int64_t> Seconds(std::string_view text)
+{
+    const auto day = DayNumber(text);
+    if (!day) return std::nullopt;
+    return int64_t{*day} * 86400 + Digits(text, 11, 2) * 3600 + Digits(text, 14, 2) * 60 + Digits(text, 17, 2);
+}
+
 int32_t Today() { return DayNumber(NowText()).value_or(0); }
 
 }  // namespace Clock

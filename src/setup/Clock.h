@@ -21,6 +21,10 @@ std::optional<int32_t> DayNumber(std::string_view text);
 // The "dd/MM/yyyy" of a day number, DayNumber's inverse for the date part.
 std::string DateText(int32_t day);
 
+// Seconds since 1 January 1970 of a "dd/MM/yyyy HH:mm:ss" text (its own
+// clock, no time zone); nothing as for DayNumber.
+std::optional<int64_t> Seconds(std::string_view text);
+
 // The day of NowText().
 int32_t Today();
 

@@ -120,6 +120,11 @@ bool ReadExtras(Reader& r, TestRecord& record)
             for (size_t i = 0; good && i < n; ++i) record.Items[i].ViewCounted = value[i] == '1';
             record.HasViews = good;
             ok &= good;
+        } else if (name == "tardive") {
+            bool good = value.size() == n && value.find_first_not_of("01") == std::string_view::npos;
+            for (size_t i = 0; good && i < n; ++i) record.Items[i].Late = value[i] == '1';
+            record.TimedOut = good;
+            ok &= good;
         } else if (name == "passati" || name == "tempo") {
             const auto v = TextConvert::ToInt32(value);
             const bool good = v && *v >= 0;
@@ -152,6 +157,11 @@ std::string Extras(const TestRecord& record)
         std::string value;
         for (const auto& item : record.Items) value += item.ViewCounted ? '1' : '0';
         line("viste", value);
+    }
+    if (record.TimedOut) {
+        std::string value;
+        for (const auto& item : record.Items) value += item.Late ? '1' : '0';
+        line("tardive", value);
     }
     if (record.Passed >= 0) line("passati", std::to_string(record.Passed));
     if (record.SecondsLeft >= 0) line("tempo", std::to_string(record.SecondsLeft));

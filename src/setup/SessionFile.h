@@ -13,8 +13,8 @@
 // exact resume, lines "name=value" that a reader of the six lines ignores:
 // "ordine" (the bank's answer shown at each position, five digits per
 // question, ";" between questions), "viste" (a digit per question: 1 when its
-// view was counted), "passati", "tempo" (seconds left) and "iniziato" (date
-// and time). An older layout (magic line, data file, topic, position, codes,
+// view was counted), "tardive" (an exam whose time ran out: 1 for an answer
+// given after), "passati", "tempo" (seconds left) and "iniziato" (date and time). An older layout (magic line, data file, topic, position, codes,
 // answers, correct answers) is read, never written.
 namespace SessionFile {
 

@@ -17,6 +17,8 @@ struct TestItem {
     int32_t Given = 0;    // 1..5 in the order shown; 0 = not answered; -1 = not in the file
     int32_t Correct = 0;  // where the correct answer is shown; -1 = not in the file
     bool ViewCounted = false;
+    // Answered after an exam simulation's time ran out: practice, and blank for its verdict.
+    bool Late = false;
 };
 
 // A built or running test: what the suspended-test file holds.
@@ -29,6 +31,7 @@ struct TestRecord {
     // another layout leaves them as they are here.
     bool HasOrdine = false;    // the Ordine of every item is stored
     bool HasViews = false;     // the ViewCounted of every item is stored
+    bool TimedOut = false;     // an exam simulation whose time ran out: Late says which answers came after
     int32_t Passed = -1;       // the running score's denominator; -1: not stored
     int32_t SecondsLeft = -1;  // on the countdown; -1: no limit or not stored
     std::string Started;       // when the test began; empty: not stored

@@ -118,7 +118,10 @@ TEST_F(QuizScreenTest, KeysAnswerAndDeferOncePerPress)
     for (int i = 0; i < 3; ++i) QTest::keyClick(quiz, Qt::Key_E);
     EXPECT_EQ(set->RisposteDate(), "555");
     EXPECT_EQ(closer.seen.back(), "frmMessage");
-    EXPECT_TRUE(prompts.messages.back().text.endsWith("delle 3 domande totali."));
+    // The score message's own text, then the result.
+    const QString score = prompts.messages.back().text;
+    EXPECT_TRUE(score.contains("delle 3 domande totali.\r\n\r\nEsatte: ")) << score.toStdString();
+    EXPECT_TRUE(score.contains("\r\nDurata: 00:00:00\r\nLe risposte errate ti sono costate ")) << score.toStdString();
 }
 
 TEST_F(QuizScreenTest, PointerAndClicks)
@@ -236,7 +239,9 @@ TEST_F(QuizScreenTest, ReviewListsTheTestAndShowsTheSelectedQuestionInFull)
     Open()->close();
     for (const auto& q : *set) q->RispostaData = q->Codice % 3 == 0 ? q->RispostaCorretta % 4 + 1 : q->RispostaCorretta;
     fs::copy_file(support::Fixtures::Dir() / "sequenza.png", ProgramDir() / "sequenza.png");
-    frmRevisione review(*set);
+    HistoryEntry result;
+    result.Items = TestRecord::Of({}, *set, 0).Items;
+    frmRevisione review(*set, result);
     review.setWindowModality(Qt::NonModal);  // looked at here, not closed by the closer
     review.show();
     auto* table = Child<QTableView>(&review, "lvRevisione");

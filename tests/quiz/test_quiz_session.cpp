@@ -30,12 +30,17 @@ public:
     void ShowTime(const std::string& text) override { time = text; }
     void StopCountdown() override {}
     void ShowTimeExpired() override { ++expired; }
-    void FinishTest(const std::string& text) override { score = text; }
+    void FinishTest(const std::string& text, const HistoryEntry& ended) override
+    {
+        score = text;
+        result = ended;
+    }
     void ShowWarning(const std::string& text) override { warnings.push_back(text); }
 
     std::string shown, counter, marks, states = "00000", time, score;  // shown: the positions, in order
     std::vector<std::string> notices, warnings;
     QuestionDisplay last;
+    HistoryEntry result;
     int expired = 0;
     std::function<void()> onResult;
 };
@@ -253,11 +258,14 @@ TEST_F(QuizSessionTest, ReviewRowsInTestOrderWithLettersAndOutcome)
     Make("0000");
     set->SetRisposteDate("2590");  // 9: a damaged session file
     set->Item(4)->RispostaCorretta = 1;
+    std::vector<TestItem> items(4);
+    items[1].Late = true;  // after an exam's time ran out
+    items[2].Late = true;  // not answered at all: blank either way
     std::string rows;
-    for (const ReviewRow& r : ReviewRows(*set))
+    for (const ReviewRow& r : ReviewRows(*set, items))
         rows += std::to_string(r.number) + " " + std::to_string(r.gazette) + " " + r.given + "/" + r.correct + " "
-                + ReviewOutcome(r.right) + (r.question == set->Item(r.number) ? ";" : "?");
-    EXPECT_EQ(rows, "1 101 B/B Esatta;2 102 E/B Errata;3 103 /B Errata;4 104 /A Errata;");
+                + ReviewOutcome(r) + (r.question == set->Item(r.number) ? ";" : "?");
+    EXPECT_EQ(rows, "1 101 B/B Esatta;2 102 E/B Errata (fuori tempo);3 103 /B In bianco;4 104 /A In bianco;");
 }
 
 TEST(QuizColours, DarkenHalvesTiesToEvenLightenCapsAndLegibleLiftsFaintColours)
