@@ -4,7 +4,8 @@
 #include <string_view>
 #include <vector>
 
-// One problem found in a bank file, reported as "file:line: message".
+// One problem found in a bank file, reported by the bank tool as "file:line:
+// message". Messages are English: they are for the bank's maintainers.
 struct Diagnostic {
     std::string file;
     int line = 0;  // 0 when the problem concerns the whole file
