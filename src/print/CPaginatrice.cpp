@@ -2,6 +2,7 @@
 
 #include "bank/cDocumento.h"
 #include "bank/Cp1252.h"
+#include "bank/DataFileFormat.h"
 #include "bank/DataFolders.h"
 #include "bank/ErrorText.h"
 #include "bank/TextConvert.h"
@@ -99,7 +100,8 @@ std::string CPaginatrice::ComposeQuestionText(int32_t n, const cQuesito& q, bool
         t += "n." + std::to_string(q.IDGazzetta);
         if (MostraDifficolta) t += ", ";
     }
-    if (MostraDifficolta && q.Difficolta >= 1 && q.Difficolta <= 3) t += std::string(static_cast<size_t>(q.Difficolta), '*');
+    if (MostraDifficolta && q.Difficolta >= DataFileFormat::Facile && q.Difficolta <= DataFileFormat::Difficile)
+        t += std::string(static_cast<size_t>(q.Difficolta), '*');
     return t + ")";
 }
 

@@ -56,6 +56,8 @@ fs::path Source(const std::string& relative);
 fs::path Shipped();
 // The case folders of tests/fixtures/<group>, sorted by name.
 std::vector<fs::path> Cases(const std::string& group);
+// A case folder's name as a test name: "-" becomes "_".
+std::string CaseName(const fs::path& dir);
 }  // namespace Fixtures
 
 // Compares `actual` with the expected file; with TQ_REGENERATE=1 in the

@@ -13,7 +13,7 @@ using namespace support;
 TEST(BankTool, ExitCodesTellSuccessProblemAndBadUsage)
 {
     TempDir dir;
-    WriteBytes(dir / "bad.dat", ReadableBank(Fixtures::Source("checker/qi-three-fields/bank.txt")));
+    WriteBytes(dir / "bad.dat", ReadableBank(Fixtures::Source("rules/qi-fields/bank.txt")));
     const std::string small = Fixtures::Bank("small").string(), bad = (dir / "bad.dat").string();
     // Arguments, exit code, and what the output or the error output starts with.
     const std::vector<std::tuple<std::vector<std::string>, int, std::string>> table = {
@@ -47,7 +47,7 @@ TEST(BankTool, EncodeNeverTouchesTheTargetOnError)
     TempDir dir;
     const auto out = (dir / "out.dat").string();
     WriteBytes(out, "previous contents");
-    const auto refused = Fixtures::Source("compiler/topic-missing/source.txt");
+    const auto refused = Fixtures::Source("rules/topic-missing/bank.txt");
     EXPECT_EQ(RunTool({"encode", refused.string(), out}).exitCode, 1);
     EXPECT_EQ(ReadBytes(out), "previous contents");
     EXPECT_EQ(RunTool({"encode", (dir / "missing.txt").string(), out}).exitCode, 1);
