@@ -2,11 +2,10 @@
 
 #include "bank/cQuesiti.h"
 #include "bank/ErrorText.h"
+#include "bank/ReplaceFile.h"
 #include "bank/TextConvert.h"
 #include "bank/TextFile.h"
 
-#include <fstream>
-#include <system_error>
 
 namespace SessionFile {
 
@@ -122,27 +121,7 @@ Expected<void> Write(const std::filesystem::path& path, const std::string& setti
         content += line;
         content += "\r\n";
     }
-
-    auto temp = path;
-    temp += ".tmp~";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return Fail("impossibile creare il file " + path.filename().string());
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.close();
-        if (!out) {
-            std::error_code ec;
-            std::filesystem::remove(temp, ec);
-            return Fail("scrittura non riuscita su " + path.filename().string());
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        return Fail("impossibile sostituire il file " + path.filename().string());
-    }
-    return {};
+    return ReplaceFile::Replace(path, content);
 }
 
 }  // namespace SessionFile

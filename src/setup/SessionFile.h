@@ -43,7 +43,7 @@ struct Contents {
 Expected<Contents> Read(const std::filesystem::path& path);
 
 // `settings` is line 2 as ModFunzioni::DescribeSettings gives it. Written
-// beside `path` and renamed over it, so a failed write keeps the file there.
+// whole or not at all (ReplaceFile): a failed write keeps the file there.
 Expected<void> Write(const std::filesystem::path& path, const std::string& settings, int32_t position,
                      const cQuesiti& test);
 

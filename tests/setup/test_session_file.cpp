@@ -151,7 +151,7 @@ TEST_F(SaveSession, ThatFailsKeepsTheFileThere)
     setrlimit(RLIMIT_FSIZE, &saved);
 
     ASSERT_FALSE(result);
-    EXPECT_EQ(result.error().description, "scrittura non riuscita su prova.test");
+    EXPECT_EQ(result.error().description, "scrittura non riuscita su prova.test: file troppo grande");
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(TempFolder()), fs::directory_iterator()), 1) << "nothing left behind";
 }
