@@ -1,4 +1,4 @@
-#include "bank/ProgramFolder.h"
+#include "bank/DataFolders.h"
 
 #include "print/CPaginatrice.h"
 #include "print/PrintError.h"
@@ -67,8 +67,8 @@ int Print(const Args& args)
         std::cerr << o.bank.string() << ": no such data file\n";
         return ProblemFound;
     }
-    // The bank's folder stands for the program folder, where the test's data file is looked for.
-    ProgramFolder::Set(std::filesystem::absolute(o.bank, ec).parent_path());
+    // The test's data file is looked for in the bank's folder first.
+    DataFolders::SetBankFolder(std::filesystem::absolute(o.bank, ec).parent_path());
 
     const auto out = std::filesystem::absolute(o.out, ec);
     CPaginatrice builder([&] {

@@ -1,6 +1,6 @@
 #include "tools/TestState.h"
 
-#include "bank/ProgramFolder.h"
+#include "bank/DataFolders.h"
 
 #include "setup/ModFunzioni.h"
 #include "setup/ModGlobal.h"
@@ -23,8 +23,9 @@ bool UseBank(const std::filesystem::path& bank)
     ModGlobal::Reset();
     ModGlobal::ResetTestSettings();
     ModGlobal::InitGlobals();
-    ProgramFolder::Set(path.parent_path());
-    // The bank given is the program's own data file.
+    // The bank given is the program's own data file, found in its own folder
+    // first; that folder is written only when the program would write it.
+    DataFolders::SetBankFolder(path.parent_path());
     ModGlobal::DataFileName = path.filename().string();
     ModGlobal::CurrentDataFile = ModGlobal::DataFileName;
     ModFunzioni::DefineExamSets();

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-// The program's state as the start screen leaves it for a bank: the bank's
-// folder as the program folder, its file as the current data file, the
+// The program's state as the start screen leaves it for a bank: the bank
+// looked up in its own folder first, its file as the current data file, the
 // built-in topic list and exam composition, and fresh test settings.
 namespace TestState {
 

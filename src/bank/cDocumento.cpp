@@ -3,6 +3,7 @@
 #include "bank/cRecordBase.h"
 #include "bank/DataFileFormat.h"
 #include "bank/DataFolders.h"
+#include "bank/ErrorText.h"
 #include "bank/TextConvert.h"
 #include "bank/TextFile.h"
 
@@ -105,22 +106,13 @@ void cDocumento::GetRangePerArgomento(const std::shared_ptr<cArgomento>& argomen
     }
 }
 
-bool cDocumento::InitializeRecordBase(const std::filesystem::path& path) const
+Expected<void> cDocumento::InitializeRecordBase(const std::filesystem::path& path) const
 {
+    // Even a read-only file is replaced; a missing one is no error.
     std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-        // Even a read-only file is replaced.
-        std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::add, ec);
-        std::filesystem::remove(path, ec);
-    }
-    {
-        cRecordBase store;
-        if (!store.CreateNew(path)) return false;
-    }
-    // All records cleared at once: one write instead of one per question.
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    const std::string zeros(static_cast<size_t>(m_quesiti->Count()) * cRecordSpec::RecordSize, '\0');
-    out.write(zeros.data(), static_cast<std::streamsize>(zeros.size()));
-    out.close();
-    return static_cast<bool>(out);
+    if (!std::filesystem::remove(path, ec) && ec)
+        return Fail("impossibile sostituire il file " + path.filename().string() + ": "
+                    + ErrorText::DescribeSystemError(ec));
+    cRecordBase store;
+    return store.CreateNew(path, m_quesiti->Count());
 }

@@ -43,8 +43,8 @@ bool OpenRecordStore()
     RecordStore = std::make_shared<cRecordBase>();
     const auto path = CurrentRecordPath();
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) Document->InitializeRecordBase(path);
-    return RecordStore->OpenExisting(path);
+    if (!std::filesystem::exists(path, ec) && !Document->InitializeRecordBase(path)) return false;
+    return RecordStore->OpenExisting(path).has_value();
 }
 
 namespace {
