@@ -1,7 +1,6 @@
 #include "bank/DataFolders.h"
 
 #include "print/CPaginatrice.h"
-#include "print/PrintError.h"
 
 #include "tools/Commands.h"
 
@@ -90,10 +89,8 @@ int Print(const Args& args)
     builder.MostraArgomenti = o.topic;
     builder.MostraCodici = o.number;
     builder.MostraDifficolta = false;
-    try {
-        builder.Build();
-    } catch (const PrintError& e) {
-        std::cerr << e.Message().text << "\n";
+    if (const auto built = builder.Build(); !built) {
+        std::cerr << CPaginatrice::BuildFailureMessage(built.error(), {}).text << "\n";
         return ProblemFound;
     }
     std::cout << o.out.string() << ": " << builder.Quesiti().Count() << " questions, "

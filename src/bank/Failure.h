@@ -16,6 +16,7 @@ struct Failure {
         NothingFound,   // nothing is left to take
         Exists,         // the file is there already
         Refused,        // input to correct; the description is the whole message
+        Unavailable,    // a program the operation needs is missing or failed (nothing opens the document)
     };
     Kind kind = Kind::Failed;
     std::string description;  // Italian, UTF-8

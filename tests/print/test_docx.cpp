@@ -153,7 +153,7 @@ TEST_P(PrintedDocument, MatchesItsExpectedFiles)
     builder.MostraDifficolta = options["MostraDifficolta"] == "True";
     builder.OnSetMax = [&](int32_t n) { log.Add("OnSetMax(" + std::to_string(n) + ")"); };
     builder.OnSetCurrent = [&](int32_t n) { log.Add("OnSetCurrent(" + std::to_string(n) + ")"); };
-    builder.Build();
+    ASSERT_TRUE(builder.Build());
 
     const Parts parts = Parse(word::DocxWriter::Parts(builder.WordApp()->Documents()(1).Data(), {}));
     std::string calls;
