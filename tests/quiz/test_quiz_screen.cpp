@@ -5,7 +5,7 @@
 #include "bank/ModEncoding.h"
 #include "bank/ProgramFolder.h"
 
-#include "setup/frmStart.h"
+#include "windows/frmStart.h"
 #include "setup/ModFunzioni.h"
 #include "setup/ModGlobal.h"
 #include "setup/TestSettings.h"
