@@ -7,9 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
 
 using namespace support;
@@ -76,14 +73,8 @@ TEST_F(RecordBase, AWriteThatCannotBeDoneFailsAndSaysWhy)
     EXPECT_EQ(fs::file_size(rec), 40u);
 
     // Files may not grow past 50 bytes: the third record breaks, as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 50;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const auto full = store.WriteRecord(3, Record(1, 1, 0, 0));
-    setrlimit(RLIMIT_FSIZE, &saved);
+    Expected<void> full;
+    WithFileSizeLimit(50, [&] { full = store.WriteRecord(3, Record(1, 1, 0, 0)); });
     ASSERT_FALSE(full);
     EXPECT_EQ(full.error().description, "scrittura non riuscita su bank.dat.rec: file troppo grande");
 }

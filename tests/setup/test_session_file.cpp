@@ -16,9 +16,7 @@
 
 #include "support/ProgramTest.h"
 
-#include <csignal>
 #include <sstream>
-#include <sys/resource.h>
 
 namespace {
 
@@ -141,14 +139,8 @@ TEST_F(SaveSession, ThatFailsKeepsTheFileThere)
     const std::string old = ReadBytes(path);
 
     // Files may not grow past 64 bytes: the save breaks half-way, as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const auto result = ModFunzioni::SaveSession(path, 2);
-    setrlimit(RLIMIT_FSIZE, &saved);
+    Expected<void> result;
+    WithFileSizeLimit(64, [&] { result = ModFunzioni::SaveSession(path, 2); });
 
     ASSERT_FALSE(result);
     EXPECT_EQ(result.error().description, "scrittura non riuscita su prova.test: file troppo grande");

@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
+#include <sys/resource.h>
 #include <fstream>
 #include <iterator>
 
@@ -42,6 +44,18 @@ void WriteBytes(const fs::path& path, std::string_view bytes)
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     EXPECT_TRUE(out.good()) << path;
+}
+
+void WithFileSizeLimit(uintmax_t bytes, const std::function<void()>& action)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = static_cast<rlim_t>(bytes);
+    setrlimit(RLIMIT_FSIZE, &small);
+    action();
+    setrlimit(RLIMIT_FSIZE, &saved);
 }
 
 namespace {

@@ -2,7 +2,9 @@
 
 // Scratch folders, whole files, readable banks and the fixture files of tests/fixtures.
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -29,6 +31,10 @@ private:
 
 std::string ReadBytes(const fs::path& path);
 void WriteBytes(const fs::path& path, std::string_view bytes);
+
+// Runs `action` while no file of this process may grow past `bytes`: a write
+// beyond fails as on a full disk.
+void WithFileSizeLimit(uintmax_t bytes, const std::function<void()>& action);
 
 // A data file from readable lines (cp1252): the value of every text tag is
 // written in its stored form, everything else as it is.
