@@ -132,4 +132,22 @@ std::vector<fs::path> DesktopDataFoldersFromEnvironment()
 
 void SetBankFolder(const fs::path& folder) { GivenBankFolder() = folder; }
 
+namespace {
+fs::path& TempOverride()
+{
+    static fs::path folder;
+    return folder;
+}
+}  // namespace
+
+fs::path TempFolder()
+{
+    if (!TempOverride().empty()) return TempOverride();
+    std::error_code ec;
+    auto folder = fs::temp_directory_path(ec);
+    return ec ? fs::path("/tmp") : folder;
+}
+
+void SetTempFolder(const fs::path& folder) { TempOverride() = folder; }
+
 }  // namespace DataFolders

@@ -49,4 +49,8 @@ std::vector<std::filesystem::path> DesktopDataFoldersFromEnvironment();
 // The folder of a bank given by its path (the bank tool), searched first; empty: none.
 void SetBankFolder(const std::filesystem::path& folder);
 
+// The system temporary folder; tests point it at one of their own (empty: the system's).
+std::filesystem::path TempFolder();
+void SetTempFolder(const std::filesystem::path& folder);
+
 }  // namespace DataFolders
