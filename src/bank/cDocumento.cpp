@@ -110,7 +110,8 @@ Expected<void> cDocumento::InitializeRecordBase(const std::filesystem::path& pat
 {
     // Even a read-only file is replaced; a missing one is no error.
     std::error_code ec;
-    if (!std::filesystem::remove(path, ec) && ec)
+    // Where no file can be, CreateNew tells why.
+    if (!std::filesystem::remove(path, ec) && ec && ec != std::errc::not_a_directory)
         return Fail("impossibile sostituire il file " + path.filename().string() + ": "
                     + ErrorText::DescribeSystemError(ec));
     cRecordBase store;

@@ -215,7 +215,7 @@ TEST_F(EstraiQuesitiTest, UnwritableFoldersOrNoBankStillBuildATest)
     EXPECT_EQ(AsSet(Codes(*built.TestSet)), (std::set<int32_t>{1, 2, 3}));
     EXPECT_FALSE(built.RecordStore->Initialized());
     ASSERT_TRUE(built.StatisticsProblem);
-    EXPECT_EQ(built.StatisticsProblem->description, "impossibile creare il file rcv14.dat.rec");
+    EXPECT_EQ(built.StatisticsProblem->description, "impossibile creare il file rcv14.dat.rec: una parte del percorso non è una cartella");
 
     fs::permissions(ProgramDir(), fs::perms::owner_write, fs::perm_options::add);
     fs::remove(DataPath());
