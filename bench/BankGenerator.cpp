@@ -1,6 +1,6 @@
 #include "BankGenerator.h"
 
-#include "tools/Encoder.h"
+#include "bank/DataFileWriter.h"
 
 #include <algorithm>
 #include <array>
@@ -87,54 +87,46 @@ public:
     std::mt19937 m_rng;
 };
 
-void Line(std::string& out, std::string_view tag, std::string_view value)
-{
-    out += tag;
-    out += value;
-    out += "\r\n";
-}
-
 }  // namespace
 
 std::string Generate(const Options& options)
 {
+    using DataFileFormat::Tag;
     Writer w(options.seed);
     const int32_t topics = std::max(1, options.topics);
     const int32_t n = std::max(0, options.questions);
-    std::string out;
-    out.reserve(static_cast<size_t>(n) * 1200 + 512);
+    DataFileWriter out;
 
     for (int32_t t = 0; t < topics; ++t) {
         std::string name(TopicNames[static_cast<size_t>(t) % TopicNames.size()]);
         if (t >= static_cast<int32_t>(TopicNames.size())) name += " " + std::to_string(t / TopicNames.size() + 1);
-        Line(out, "AM:", name);
+        out.Topic(name);
     }
+    out.NumRisposte(DataFileFormat::DefaultNumRisposte);
 
     for (int32_t i = 0; i < n; ++i) {
         // Topics come in blocks, gazette numbers run through the whole bank.
         const int32_t topic = static_cast<int32_t>(static_cast<int64_t>(i) * topics / std::max(n, 1)) + 1;
-        const int32_t difficolta = w.Chance(10) ? 9 : w.Between(1, 3);
+        const int32_t difficolta = w.Chance(10) ? DataFileFormat::Annullato : w.Between(1, 3);
         const int32_t corretta = w.Between(1, 4);
-        Line(out, "QI:",
-             std::to_string(i + 1) + "," + std::to_string(topic) + "," + std::to_string(difficolta) + ","
-                 + std::to_string(corretta));
+        DataFileWriter::Texts texts;
         const auto opening = Openings[static_cast<size_t>(w.Between(0, Openings.size() - 1))];
-        Line(out, "QD:", Encoder::Encode(w.Markup(w.Sentence(150, 400, '?', opening))));
-        if (w.Chance(20)) Line(out, "NO:", Encoder::Encode(w.Sentence(20, 100, '.')));
+        texts[Tag::QD] = w.Markup(w.Sentence(150, 400, '?', opening));
+        if (w.Chance(20)) texts[Tag::NO] = w.Sentence(20, 100, '.');
         if (w.Chance(30)) {
             std::string brano;
             for (int32_t p = w.Between(2, 5); p > 0; --p) {
                 if (!brano.empty()) brano += "<br>";
                 brano += w.Sentence(200, 500, '.');
             }
-            Line(out, "LE:", Encoder::Encode(brano));
+            texts[Tag::LE] = brano;
         }
-        if (w.Chance(100)) Line(out, "HI:", Encoder::Encode(w.Markup(w.Sentence(80, 400, '.'))));
-        if (w.Chance(5)) Line(out, "IM:", Encoder::Encode("figura" + std::to_string(i + 1) + ".jpg"));
-        for (int32_t r = 1; r <= 4; ++r)
-            Line(out, "R" + std::to_string(r) + ":", Encoder::Encode(w.Sentence(20, 150, '.')));
+        if (w.Chance(100)) texts[Tag::HI] = w.Markup(w.Sentence(80, 400, '.'));
+        if (w.Chance(5)) texts[Tag::IM] = "figura" + std::to_string(i + 1) + ".jpg";
+        for (int32_t r = 1; r <= 4; ++r) texts[DataFileFormat::AnswerTag(r)] = w.Sentence(20, 150, '.');
+        out.Question({i + 1, topic, difficolta, corretta}, texts);
     }
-    return out;
+    return out.Take();
 }
 
 bool WriteFile(const std::filesystem::path& path, const Options& options)

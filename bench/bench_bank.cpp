@@ -61,15 +61,15 @@ const fs::path& StatisticsFile(int64_t n)
         path = Folder() / (BankName(n) + ".rec");
         if (!LoadedBank(n).InitializeRecordBase(path)) throw std::runtime_error("cannot make statistics file");
         cRecordBase store;
-        store.OpenExisting(path);
+        if (!store.OpenExisting(path)) throw std::runtime_error("cannot open statistics file");
         std::mt19937 rng(7);
         for (int32_t codice = 1; codice <= n; codice += 5) {
             cRecordSpec rec;
             rec.nVisualizzate = static_cast<int32_t>(rng() % 20);
             rec.nSbagliate = static_cast<int32_t>(rng() % (rec.nVisualizzate + 1));
             rec.nEsatte = rec.nVisualizzate - rec.nSbagliate;
-            rec.bnUltimoEsito = rec.nSbagliate > 0 ? 2 : 0;
-            store.WriteRecord(codice, rec);
+            rec.bnUltimoEsito = rec.nSbagliate > 0 ? cRecordSpec::Marked : 0;
+            if (!store.WriteRecord(codice, rec)) throw std::runtime_error("cannot write statistics");
         }
     }
     return path;

@@ -67,7 +67,7 @@ void BM_Print(benchmark::State& state)
         builder.MostraArgomenti = true;
         builder.MostraCodici = true;
         state.ResumeTiming();
-        builder.Build();
+        if (!builder.Build()) state.SkipWithError("cannot write the document");
     }
     state.counters["bytes"] = static_cast<double>(fs::file_size(docx));
     state.SetLabel(formato == 1 ? "list" : "table");

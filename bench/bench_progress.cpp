@@ -58,7 +58,7 @@ void UseFiles()
             cRecordSpec rec;
             rec.nVisualizzate = static_cast<int32_t>(rng() % 4);
             rec.bnUltimoEsito = rng() % 4 == 0 ? 2 : 0;
-            store.WriteRecord(codice, rec);
+            if (!store.WriteRecord(codice, rec)) throw std::runtime_error("cannot write statistics");
         }
     }
     std::ofstream log(BankFiles::For("bank.dat").log, std::ios::binary);

@@ -56,9 +56,9 @@ const fs::path& ProgramFolderFor(int64_t n)
                 rec.nVisualizzate = static_cast<int32_t>(rng() % 20);
                 rec.nSbagliate = static_cast<int32_t>(rng() % (rec.nVisualizzate + 1));
                 rec.nEsatte = rec.nVisualizzate - rec.nSbagliate;
-                rec.bnUltimoEsito = rec.nSbagliate > 0 ? 2 : 0;
+                rec.bnUltimoEsito = rec.nSbagliate > 0 ? cRecordSpec::Marked : 0;
             }
-            store.WriteRecord(codice, rec);
+            if (!store.WriteRecord(codice, rec)) throw std::runtime_error("cannot write statistics");
         }
     }
     return folder;

@@ -50,7 +50,7 @@ std::string Bank(int64_t n)
             rec.nSbagliate = static_cast<int32_t>(rng() % (rec.nVisualizzate + 1));
             rec.nEsatte = rec.nVisualizzate - rec.nSbagliate;
             rec.bnUltimoEsito = rng() % 4 == 0 ? 2 : 0;
-            store.WriteRecord(codice, rec);
+            if (!store.WriteRecord(codice, rec)) throw std::runtime_error("cannot write statistics");
         }
     }
     return name;

@@ -1,6 +1,7 @@
 // The bank tool's strict check on arbitrary bytes. A file it passes must load, with the
 // program's own loader, into exactly what it counted and promised.
 #include "bank/cDocumento.h"
+#include "bank/DataFileFormat.h"
 
 #include "tools/BankChecker.h"
 
@@ -27,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK(!q->Descrizione.empty());
         FUZZ_CHECK(q->RispostaCorretta >= 1 && q->RispostaCorretta <= doc.NumRisposte());
         FUZZ_CHECK(!q->Risposta(q->RispostaCorretta).empty());
-        FUZZ_CHECK(q->Difficolta == 9 || (q->Difficolta >= 1 && q->Difficolta <= 3));
+        FUZZ_CHECK(DataFileFormat::ValidDifficolta(q->Difficolta));
     }
     return 0;
 }

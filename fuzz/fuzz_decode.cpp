@@ -3,8 +3,6 @@
 #include "bank/DisplayCleaning.h"
 #include "bank/ModEncoding.h"
 
-#include "tools/Encoder.h"
-
 #include "FuzzSupport.h"
 
 #include <algorithm>
@@ -31,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(cleaned.empty() || (cleaned.front() != ' ' && cleaned.back() != ' '));
 
     // The stored form round-trips: the text back, padded with blanks to a whole group.
-    const std::string encoded = Encoder::Encode(input);
+    const std::string encoded = ModEncoding::Encode(input);
     const std::string back = ModEncoding::Decode(encoded);
     FUZZ_CHECK(back.size() == (size + 2) / 3 * 3);
     FUZZ_CHECK(std::string_view(back).substr(0, size) == input);

@@ -104,7 +104,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     });
     g_store = std::make_shared<cRecordBase>();
     if (g_store->CreateNew(path)) {
-        for (int32_t n = 1; n <= 7; ++n) g_store->WriteRecord(n, {n, 0, n / 2, n - n / 2, n % 3 == 0 ? 2 : 1});
+        for (int32_t n = 1; n <= 7; ++n) {
+            const cRecordSpec rec{n, 0, n / 2, n - n / 2, n % 3 == 0 ? cRecordSpec::Marked : cRecordSpec::MarkRemoved};
+            FUZZ_CHECK(g_store->WriteRecord(n, rec));
+        }
     }
     return 0;
 }

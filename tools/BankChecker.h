@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/Diagnostic.h"
+#include "bank/Diagnostic.h"
 
 #include <filesystem>
 #include <string>

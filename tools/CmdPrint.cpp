@@ -1,7 +1,6 @@
-#include "bank/ProgramFolder.h"
+#include "bank/DataFolders.h"
 
 #include "print/CPaginatrice.h"
-#include "print/PrintError.h"
 
 #include "tools/Commands.h"
 
@@ -67,8 +66,8 @@ int Print(const Args& args)
         std::cerr << o.bank.string() << ": no such data file\n";
         return ProblemFound;
     }
-    // The bank's folder stands for the program folder, where the test's data file is looked for.
-    ProgramFolder::Set(std::filesystem::absolute(o.bank, ec).parent_path());
+    // The test's data file is looked for in the bank's folder first.
+    DataFolders::SetBankFolder(std::filesystem::absolute(o.bank, ec).parent_path());
 
     const auto out = std::filesystem::absolute(o.out, ec);
     CPaginatrice builder([&] {
@@ -90,10 +89,8 @@ int Print(const Args& args)
     builder.MostraArgomenti = o.topic;
     builder.MostraCodici = o.number;
     builder.MostraDifficolta = false;
-    try {
-        builder.Build();
-    } catch (const PrintError& e) {
-        std::cerr << e.Message().text << "\n";
+    if (const auto built = builder.Build(); !built) {
+        std::cerr << CPaginatrice::BuildFailureMessage(built.error(), {}).text << "\n";
         return ProblemFound;
     }
     std::cout << o.out.string() << ": " << builder.Quesiti().Count() << " questions, "

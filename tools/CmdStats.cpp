@@ -1,6 +1,6 @@
+#include "bank/BankFiles.h"
 #include "bank/cDocumento.h"
 #include "bank/cRecordBase.h"
-#include "bank/DataFolders.h"
 
 #include "tools/Commands.h"
 
@@ -13,12 +13,9 @@ int Stats(const Args& args)
 {
     cDocumento document;
     if (!LoadBank(args[0], document)) return ProblemFound;
-    // Where the program keeps it: beside the bank, or in the per-user folder for an installed bank.
-    const std::filesystem::path bank(args[0]);
-    const std::string name = bank.filename().string() + ".rec";
-    auto recPath = bank.parent_path() / name;
+    // Where the program keeps it, and draw writes it.
+    const auto recPath = BankFiles::ForPath(args[0]).record;
     std::error_code ec;
-    if (!std::filesystem::exists(recPath, ec)) recPath = DataFolders::UserDataFolder() / name;
     if (!std::filesystem::exists(recPath, ec)) {
         std::cerr << recPath.string() << ": no statistics file\n";
         return ProblemFound;

@@ -1,5 +1,6 @@
 #include "bank/cDocumento.h"
 #include "bank/Cp1252.h"
+#include "bank/DataFileFormat.h"
 
 #include "tools/Commands.h"
 
@@ -56,9 +57,11 @@ int Summary(const Args& args)
         std::cout << "\n";
     }
     if (byTopic.contains(0)) std::cout << "  without a topic: " << byTopic[0].questions << "\n";
-    std::cout << "Difficulty: " << byDifficolta[1] << " easy, " << byDifficolta[2] << " medium, "
-              << byDifficolta[3] << " hard, " << byDifficolta[9] << " cancelled";
-    const int other = total - byDifficolta[1] - byDifficolta[2] - byDifficolta[3] - byDifficolta[9];
+    using namespace DataFileFormat;
+    std::cout << "Difficulty: " << byDifficolta[Facile] << " easy, " << byDifficolta[Media] << " medium, "
+              << byDifficolta[Difficile] << " hard, " << byDifficolta[Annullato] << " cancelled";
+    const int other =
+        total - byDifficolta[Facile] - byDifficolta[Media] - byDifficolta[Difficile] - byDifficolta[Annullato];
     if (other > 0) std::cout << ", " << other << " other";
     std::cout << "\nWith a passage: " << brani << ", an explanation: " << hints << ", an image: " << immagini
               << ", a note: " << note << "\n";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bank/Failure.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -24,8 +26,8 @@ int Draw(const Args& args);
 int Resume(const Args& args);
 int Print(const Args& args);
 
-// Loads a data file with the program's own loader; false, with a message on
+// Loads a data file with the program's own loader; fails, with a message on
 // stderr, when the file cannot be read (the loader alone would give an empty bank).
-bool LoadBank(const std::filesystem::path& path, cDocumento& document);
+[[nodiscard]] Expected<void> LoadBank(const std::filesystem::path& path, cDocumento& document);
 
 }  // namespace BankTool

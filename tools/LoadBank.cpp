@@ -1,21 +1,22 @@
 #include "bank/cDocumento.h"
+#include "bank/TextFile.h"
 
 #include "tools/Commands.h"
 
-#include <fstream>
 #include <iostream>
 
 namespace BankTool {
 
-bool LoadBank(const std::filesystem::path& path, cDocumento& document)
+Expected<void> LoadBank(const std::filesystem::path& path, cDocumento& document)
 {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec) || !std::ifstream(path, std::ios::binary)) {
+    const auto data = std::filesystem::is_regular_file(path, ec) ? TextFile::ReadAll(path) : std::nullopt;
+    if (!data) {
         std::cerr << path.string() << ": cannot read the file\n";
-        return false;
+        return Fail(Failure::Kind::Failed, path.string() + ": cannot read the file");
     }
-    document.LoadFromText(path);
-    return true;
+    document.LoadFromData(*data);
+    return {};
 }
 
 }  // namespace BankTool

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/Diagnostic.h"
+#include "bank/Diagnostic.h"
 
 #include <filesystem>
 #include <string>
@@ -10,10 +10,9 @@
 //
 // The readable form is UTF-8 text with the data file's own tags, one item per
 // line, texts plain; lines starting with "#" and blank lines are ignored, lines
-// may end in LF or CR LF. The data file is cp1252 with CR LF line ends, every
-// question text in the codec's stored form, the question lines in the file's
-// order (QI, QD, NO, LE, HI, IM, R1..R4, R5 in a bank of five answers) and every
-// answer line written, empty when the source has none.
+// may end in LF or CR LF, and a question's lines may come in any order. The
+// bank must keep DataFileRules; it is written by DataFileWriter, in the data
+// file's own layout.
 namespace SourceCompiler {
 
 struct Result {

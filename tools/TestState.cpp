@@ -2,7 +2,7 @@
 
 #include "bank/BankFiles.h"
 #include "bank/BankLock.h"
-#include "bank/ProgramFolder.h"
+#include "bank/DataFolders.h"
 
 #include "setup/Competition.h"
 
@@ -20,7 +20,9 @@ std::optional<TestRequest> UseBank(const std::filesystem::path& bank)
         std::cerr << bank.string() << ": cannot read the file\n";
         return std::nullopt;
     }
-    ProgramFolder::Set(path.parent_path());
+    // The bank given is the program's own data file, found in its own folder
+    // first; that folder is written only when the program would write it.
+    DataFolders::SetBankFolder(path.parent_path());
     // Held until the command ends.
     static BankLock lock(BankFiles::For(path.filename().string()).lock);
     if (lock.Take() == BankLock::State::HeldElsewhere) {
@@ -28,7 +30,6 @@ std::optional<TestRequest> UseBank(const std::filesystem::path& bank)
         return std::nullopt;
     }
     TestRequest request;
-    // The bank given is the program's own data file.
     request.CurrentDataFile = path.filename().string();
     request.ExamSets = Competition::ExamSets();
     return request;

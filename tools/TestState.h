@@ -8,7 +8,7 @@
 #include <string>
 
 // The bank tool's test: a bank given on the command line, taken as the
-// program takes its own data file (its folder as the program folder), and a
+// program takes its own data file (looked up in its own folder first), and a
 // request as the start screen makes one, with the built-in exam composition.
 namespace TestState {
 

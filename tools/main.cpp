@@ -1,5 +1,7 @@
 // tessarondequiz-bank: makes, reads and checks question-bank data files.
 
+#include "bank/DataFolders.h"
+
 #include "tools/Commands.h"
 
 #include <cstdio>
@@ -45,6 +47,8 @@ void Usage(FILE* out)
 
 int main(int argc, char** argv)
 {
+    // The installed banks' folders, which are never written, are those the program knows.
+    DataFolders::SetDesktopDataFolders(DataFolders::DesktopDataFoldersFromEnvironment());
     if (argc < 2) {
         Usage(stderr);
         return BankTool::BadUsage;

@@ -2,6 +2,7 @@
 
 #include "bank/ProgramFolder.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <sys/stat.h>
 #include <system_error>
@@ -36,6 +37,20 @@ fs::path& UserFolder()
     return folder;
 }
 
+fs::path& GivenBankFolder()
+{
+    static fs::path folder;
+    return folder;
+}
+
+// The installed bank folders: ../share/tessarondequiz from the program, and the desktop's.
+std::vector<fs::path> InstalledFolders()
+{
+    std::vector<fs::path> folders{(ProgramFolder::Get() / ".." / "share" / kDataSubfolder).lexically_normal()};
+    for (const fs::path& desktop : DesktopFolders()) folders.push_back(desktop / kDataSubfolder);
+    return folders;
+}
+
 bool IsFile(const fs::path& path)
 {
     std::error_code ec;
@@ -46,10 +61,19 @@ bool IsFile(const fs::path& path)
 
 std::vector<fs::path> BankFolders()
 {
-    const fs::path program = ProgramFolder::Get();
-    std::vector<fs::path> folders{program, (program / ".." / "share" / kDataSubfolder).lexically_normal()};
-    for (const fs::path& desktop : DesktopFolders()) folders.push_back(desktop / kDataSubfolder);
+    std::vector<fs::path> folders;
+    if (!GivenBankFolder().empty()) folders.push_back(GivenBankFolder());
+    folders.push_back(ProgramFolder::Get());
+    for (fs::path& installed : InstalledFolders()) folders.push_back(std::move(installed));
     return folders;
+}
+
+bool IsInstalledFolder(const fs::path& folder)
+{
+    std::error_code ec;
+    for (const fs::path& installed : InstalledFolders())
+        if (fs::equivalent(folder, installed, ec)) return true;
+    return false;
 }
 
 fs::path BankPath(const std::string& name)
@@ -73,10 +97,10 @@ bool IsWritable(const fs::path& folder)
 fs::path WritableFolderFor(const fs::path& bank)
 {
     // An installed bank's folder belongs to the package manager, even where
-    // root could write into it: only a bank beside the program keeps its files.
-    const fs::path beside = bank.parent_path();
+    // root could write into it.
     std::error_code ec;
-    if (fs::equivalent(beside, ProgramFolder::Get(), ec) && IsWritable(beside)) return beside;
+    const fs::path beside = fs::absolute(bank, ec).parent_path();
+    if (!IsInstalledFolder(beside) && IsWritable(beside)) return beside;
     fs::create_directories(UserFolder(), ec);
     return UserFolder();
 }
@@ -86,6 +110,27 @@ void SetDesktopDataFolders(std::vector<fs::path> folders) { DesktopFolders() = s
 void SetUserDataFolder(const fs::path& folder) { UserFolder() = folder; }
 
 fs::path UserDataFolder() { return UserFolder(); }
+
+std::vector<fs::path> DesktopDataFoldersFromEnvironment()
+{
+    // As the XDG base directories say: a relative entry is ignored.
+    std::vector<fs::path> folders;
+    const char* home = std::getenv("HOME");
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (dataHome && *dataHome == '/') folders.emplace_back(dataHome);
+    else if (home && *home == '/') folders.push_back(fs::path(home) / ".local" / "share");
+    const char* dirs = std::getenv("XDG_DATA_DIRS");
+    const std::string list = dirs && *dirs ? dirs : "/usr/local/share/:/usr/share/";
+    for (size_t start = 0; start <= list.size();) {
+        const size_t colon = std::min(list.find(':', start), list.size());
+        const std::string entry = list.substr(start, colon - start);
+        if (!entry.empty() && entry[0] == '/') folders.push_back(fs::path(entry).lexically_normal());
+        start = colon + 1;
+    }
+    return folders;
+}
+
+void SetBankFolder(const fs::path& folder) { GivenBankFolder() = folder; }
 
 namespace {
 fs::path& TempOverride()

@@ -8,16 +8,19 @@
 //
 // A bank is looked up beside the executable first (the build folder, a
 // portable copy), then in ../share/tessarondequiz from there (an installed
-// tree, wherever its prefix), then in the desktop's data folders. What the
-// program writes for a bank (statistics, log, interrupted test) goes beside
-// the bank when it lies beside the program in a writable folder (a build
-// folder, a portable copy), else into the per-user data folder: an installed
-// bank's folder is read-only or the package manager's, and answers must never
-// be lost.
+// tree, wherever its prefix), then in the desktop's data folders; the bank
+// tool, given a bank by its path, looks in that bank's folder before them.
+// What the program writes for a bank (statistics, log, interrupted test) goes
+// beside the bank when its folder is writable and no installed one (a build
+// folder, a portable copy, a maintainer's folder), else into the per-user
+// data folder: an installed bank's folder is read-only or the package
+// manager's, even for root, and answers must never be lost.
 namespace DataFolders {
 
 // The folders searched for a bank, in order.
 std::vector<std::filesystem::path> BankFolders();
+// The installed ones among them: ../share/tessarondequiz and the desktop's.
+bool IsInstalledFolder(const std::filesystem::path& folder);
 
 // The bank `name` in the first folder that holds it; in the program folder
 // when none does (where a missing bank is reported).
@@ -25,8 +28,8 @@ std::filesystem::path BankPath(const std::string& name);
 bool BankExists(const std::string& name);
 
 // The folder for the files written for the bank at `bank`: its own folder
-// when that is the program folder and writable, else the per-user folder,
-// created when it is chosen.
+// when that is writable and not installed, else the per-user folder, created
+// when it is chosen.
 std::filesystem::path WritableFolderFor(const std::filesystem::path& bank);
 
 // Whether this process may create files in `folder`. Root may write anywhere,
@@ -39,6 +42,12 @@ bool IsWritable(const std::filesystem::path& folder);
 void SetDesktopDataFolders(std::vector<std::filesystem::path> folders);
 void SetUserDataFolder(const std::filesystem::path& folder);
 std::filesystem::path UserDataFolder();
+// The desktop's data folders as the environment names them (XDG_DATA_HOME,
+// then XDG_DATA_DIRS), for a program without a toolkit to ask.
+std::vector<std::filesystem::path> DesktopDataFoldersFromEnvironment();
+
+// The folder of a bank given by its path (the bank tool), searched first; empty: none.
+void SetBankFolder(const std::filesystem::path& folder);
 
 // The system temporary folder; tests point it at one of their own (empty: the system's).
 std::filesystem::path TempFolder();

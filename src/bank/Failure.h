@@ -18,6 +18,7 @@ struct Failure {
         Missing,        // what a file names is no longer there (questions the bank has lost)
         Exists,         // the file is there already
         Refused,        // input to correct; the description is the whole message
+        Unavailable,    // a program the operation needs is missing or failed (nothing opens the document)
     };
     Kind kind = Kind::Failed;
     std::string description;  // Italian, UTF-8

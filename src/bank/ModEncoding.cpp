@@ -6,22 +6,56 @@ namespace ModEncoding {
 
 namespace {
 
-// Digit value of every byte; characters outside the alphabet count as 0 so that
-// damaged text still decodes.
-constexpr std::array<uint8_t, 256> MakeDigitTable()
+constexpr int8_t Outside = -1;
+
+// Digit value of every byte, Outside for the characters not in the alphabet.
+constexpr std::array<int8_t, 256> MakeDigitTable()
 {
-    std::array<uint8_t, 256> table{};
+    std::array<int8_t, 256> table{};
+    table.fill(Outside);
     for (size_t k = 0; k < CodecAlphabet.size(); ++k) {
         const auto c = static_cast<unsigned char>(CodecAlphabet[k]);
-        table[c] = static_cast<uint8_t>(k);
-        if (c >= 'A' && c <= 'Z') table[c - 'A' + 'a'] = static_cast<uint8_t>(k);
+        table[c] = static_cast<int8_t>(k);
+        if (c >= 'A' && c <= 'Z') table[c - 'A' + 'a'] = static_cast<int8_t>(k);
     }
     return table;
 }
 
-constexpr auto DigitOf = MakeDigitTable();
+constexpr auto DigitTable = MakeDigitTable();
+
+// Characters outside the alphabet count as 0, so that damaged text still decodes.
+uint32_t DigitOrZero(char c)
+{
+    const int8_t d = DigitTable[static_cast<unsigned char>(c)];
+    return d == Outside ? 0 : static_cast<uint32_t>(d);
+}
 
 }  // namespace
+
+std::optional<uint32_t> DigitValue(char c)
+{
+    const int8_t d = DigitTable[static_cast<unsigned char>(c)];
+    if (d == Outside) return std::nullopt;
+    return static_cast<uint32_t>(d);
+}
+
+std::string Encode(std::string_view plain)
+{
+    std::string out;
+    out.reserve((plain.size() + 2) / 3 * 5);
+    for (size_t i = 0; i < plain.size(); i += 3) {
+        uint32_t value = 0;
+        for (size_t k = 0; k < 3; ++k) {
+            const auto c = i + k < plain.size() ? static_cast<unsigned char>(plain[i + k]) : ' ';
+            value = (value << 8) | c;
+        }
+        for (int d = 0; d < 5; ++d) {
+            out.push_back(CodecAlphabet[value & 31]);
+            value >>= 5;
+        }
+    }
+    return out;
+}
 
 uint32_t PlaceBits(uint32_t digit, uint32_t acc, int lo, int /*hi*/)
 {
@@ -32,7 +66,7 @@ uint32_t DecodeGroup(std::string_view group)
 {
     uint32_t acc = 0;
     for (size_t i = 0; i < 5 && i < group.size(); ++i)
-        acc = PlaceBits(DigitOf[static_cast<unsigned char>(group[i])], acc, static_cast<int>(5 * i),
+        acc = PlaceBits(DigitOrZero(group[i]), acc, static_cast<int>(5 * i),
                         static_cast<int>(5 * i + 4));
     return acc;
 }

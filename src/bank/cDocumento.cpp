@@ -1,44 +1,14 @@
 #include "bank/cDocumento.h"
 
 #include "bank/cRecordBase.h"
+#include "bank/DataFileFormat.h"
 #include "bank/DataFolders.h"
+#include "bank/ErrorText.h"
 #include "bank/TextConvert.h"
 #include "bank/TextFile.h"
 
-#include <array>
 #include <fstream>
 #include <system_error>
-
-namespace {
-
-// The first four fields of a "QI:" value, the only ones read. Kept off the heap: a
-// vector here cost three allocations per question, a third of all a load made.
-struct QiFields {
-    std::array<std::string_view, 4> items;
-    size_t count = 0;
-};
-
-QiFields SplitFields(std::string_view value)
-{
-    QiFields fields;
-    size_t start = 0;
-    while (fields.count < fields.items.size()) {
-        const size_t comma = value.find(',', start);
-        fields.items[fields.count++] =
-            value.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    return fields;
-}
-
-void SetNumber(const QiFields& fields, size_t k, int32_t& target)
-{
-    if (k < fields.count)
-        if (const auto v = TextConvert::ToInt32(fields.items[k])) target = *v;
-}
-
-}  // namespace
 
 void cDocumento::SetNumRisposte(int32_t value)
 {
@@ -50,7 +20,7 @@ void cDocumento::Clear()
 {
     m_argomenti = std::make_shared<cArgomenti>();
     m_quesiti = std::make_shared<cQuesiti>();
-    SetNumRisposte(4);
+    SetNumRisposte(DataFileFormat::DefaultNumRisposte);
 }
 
 void cDocumento::LoadFromText(const std::filesystem::path& path)
@@ -61,39 +31,39 @@ void cDocumento::LoadFromText(const std::filesystem::path& path)
 
 void cDocumento::LoadFromData(std::string_view data)
 {
+    using namespace DataFileFormat;
     Clear();
     int32_t counter = 0;
     cQuesiti::Ptr current;
     for (const std::string_view line : TextFile::SplitLines(data)) {
-        if (line.size() < 3 || line[2] != ':') continue;
-        const std::string_view tag = line.substr(0, 3);
-        const std::string_view value = line.substr(3);
-        if (tag == "AM:") {
+        const auto tag = TagOfLine(line);
+        if (!tag) continue;
+        const std::string_view value = ValueOf(line);
+        if (*tag == Tag::AM) {
             m_argomenti->Add(std::string(value));
-        } else if (tag == "NR:") {
+        } else if (*tag == Tag::NR) {
             if (const auto n = TextConvert::ToInt32(value)) SetNumRisposte(*n);
-        } else if (tag == "QI:") {
-            const auto fields = SplitFields(value);
+        } else if (*tag == Tag::QI) {
+            // Each field on its own: one that does not read leaves its item unset.
+            const auto qi = ReadQiLeniently(value);
             current = m_quesiti->Add(++counter);
-            SetNumber(fields, 0, current->IDGazzetta);
-            if (fields.count > 1)
-                if (const auto id = TextConvert::ToInt32(fields.items[1])) current->SetArgomento(m_argomenti->Find(*id));
-            SetNumber(fields, 2, current->Difficolta);
-            SetNumber(fields, 3, current->RispostaCorretta);
+            if (qi[0]) current->IDGazzetta = *qi[0];
+            if (qi[1]) current->SetArgomento(m_argomenti->Find(*qi[1]));
+            if (qi[2]) current->Difficolta = *qi[2];
+            if (qi[3]) current->RispostaCorretta = *qi[3];
         } else if (!current) {
             continue;
-        } else if (tag == "QD:") {
-            current->Descrizione = value;
-        } else if (tag == "NO:") {
-            current->Note = value;
-        } else if (tag == "LE:") {
-            current->Brano = value;
-        } else if (tag == "HI:") {
-            current->Hint = value;
-        } else if (tag == "IM:") {
-            current->Immagine = value;
-        } else if (tag[0] == 'R' && tag[1] >= '1' && tag[1] <= '5') {
-            current->SetRisposta(tag[1] - '0', std::string(value));
+        } else if (IsAnswer(*tag)) {
+            current->SetRisposta(AnswerNumber(*tag), std::string(value));
+        } else {
+            switch (*tag) {
+            case Tag::QD: current->Descrizione = value; break;
+            case Tag::NO: current->Note = value; break;
+            case Tag::LE: current->Brano = value; break;
+            case Tag::HI: current->Hint = value; break;
+            case Tag::IM: current->Immagine = value; break;
+            default: break;
+            }
         }
     }
 }
@@ -112,9 +82,9 @@ void cDocumento::LoadArgomentiFromPath(const std::filesystem::path& path)
     bool started = false;
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.starts_with("AM:")) {
+        if (DataFileFormat::TagOfLine(line) == DataFileFormat::Tag::AM) {
             started = true;
-            m_argomenti->Add(line.substr(3));
+            m_argomenti->Add(std::string(DataFileFormat::ValueOf(line)));
         } else if (started) {
             break;
         }
@@ -136,22 +106,14 @@ void cDocumento::GetRangePerArgomento(const std::shared_ptr<cArgomento>& argomen
     }
 }
 
-bool cDocumento::InitializeRecordBase(const std::filesystem::path& path) const
+Expected<void> cDocumento::InitializeRecordBase(const std::filesystem::path& path) const
 {
+    // Even a read-only file is replaced; a missing one is no error.
     std::error_code ec;
-    if (std::filesystem::exists(path, ec)) {
-        // Even a read-only file is replaced.
-        std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::add, ec);
-        std::filesystem::remove(path, ec);
-    }
-    {
-        cRecordBase store;
-        if (!store.CreateNew(path)) return false;
-    }
-    // All records cleared at once: one write instead of one per question.
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    const std::string zeros(static_cast<size_t>(m_quesiti->Count()) * cRecordSpec::RecordSize, '\0');
-    out.write(zeros.data(), static_cast<std::streamsize>(zeros.size()));
-    out.close();
-    return static_cast<bool>(out);
+    // Where no file can be, CreateNew tells why.
+    if (!std::filesystem::remove(path, ec) && ec && ec != std::errc::not_a_directory)
+        return Fail("impossibile sostituire il file " + path.filename().string() + ": "
+                    + ErrorText::DescribeSystemError(ec));
+    cRecordBase store;
+    return store.CreateNew(path, m_quesiti->Count());
 }

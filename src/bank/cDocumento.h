@@ -2,6 +2,7 @@
 
 #include "bank/cArgomenti.h"
 #include "bank/cQuesiti.h"
+#include "bank/Failure.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -37,8 +38,8 @@ public:
     void GetRangePerArgomento(const std::shared_ptr<cArgomento>& argomento, int32_t& primoID,
                               int32_t& ultimoID) const;
 
-    // A new statistics file of cleared records, one per question; false when it cannot be made.
-    bool InitializeRecordBase(const std::filesystem::path& path) const;
+    // A new statistics file of cleared records, one per question, replacing any file there.
+    [[nodiscard]] Expected<void> InitializeRecordBase(const std::filesystem::path& path) const;
 
 private:
     std::shared_ptr<cArgomenti> m_argomenti;

@@ -2,6 +2,7 @@
 
 #include "bank/BankError.h"
 #include "bank/BankRandom.h"
+#include "bank/DataFileFormat.h"
 #include "bank/DrawOrder.h"
 #include "bank/IQuesitoSorter.h"
 #include "bank/TextConvert.h"
@@ -12,7 +13,7 @@
 
 namespace {
 
-constexpr int32_t Cancelled = 9;
+using DataFileFormat::Annullato;
 
 int32_t DigitAt(const std::string& digits, size_t i)
 {
@@ -161,14 +162,14 @@ std::shared_ptr<cQuesiti> cQuesiti::GetFirstN(int32_t quanti) const
 
 std::shared_ptr<cQuesiti> cQuesiti::EliminaQuesitiAnnullati() const
 {
-    return Where([](const cQuesito& q) { return q.Difficolta != Cancelled; });
+    return Where([](const cQuesito& q) { return q.Difficolta != Annullato; });
 }
 
 std::shared_ptr<cQuesiti> cQuesiti::GetRangeGazzetta(int32_t nQuesito1, int32_t nQuesito2) const
 {
     const int32_t upper = nQuesito2 <= 0 ? 999999 : nQuesito2;
     return Where([&](const cQuesito& q) {
-        return q.IDGazzetta >= nQuesito1 && q.IDGazzetta <= upper && q.Difficolta != Cancelled;
+        return q.IDGazzetta >= nQuesito1 && q.IDGazzetta <= upper && q.Difficolta != Annullato;
     });
 }
 
@@ -218,7 +219,7 @@ std::shared_ptr<cQuesiti> cQuesiti::GetRandomized(IQuesitoSorter* sorter) const
         for (size_t i = 0; i < m_items.size(); ++i) {
             if (i + ahead < m_items.size()) __builtin_prefetch(m_items[i + ahead].get());
             const auto& q = m_items[i];
-            if (q->Difficolta == Cancelled) continue;
+            if (q->Difficolta == Annullato) continue;
             DrawOrder::Record rec{};
             // Every question not cancelled takes its random number, skipped or not.
             rec.random = static_cast<int32_t>(std::lround(BankRandom::Next() * DrawOrder::MaxRandom));

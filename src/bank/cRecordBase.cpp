@@ -1,12 +1,17 @@
 #include "bank/cRecordBase.h"
 
+#include "bank/ErrorText.h"
 #include "bank/TextFile.h"
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <fcntl.h>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace {
 
@@ -25,9 +30,9 @@ int32_t Get(const Bytes& b, size_t at)
     return static_cast<int32_t>(u);
 }
 
-std::streamoff OffsetOf(int32_t nPosition)
+off_t OffsetOf(int32_t nPosition)
 {
-    return static_cast<std::streamoff>(nPosition - 1) * cRecordSpec::RecordSize;
+    return static_cast<off_t>(nPosition - 1) * cRecordSpec::RecordSize;
 }
 
 cRecordSpec RawDecode(const Bytes& b)
@@ -65,69 +70,102 @@ std::vector<cRecordSpec> DecodeAll(std::string_view bytes)
     return records;
 }
 
+// Every byte written, or the system's reason.
+std::error_code WriteAt(int fd, std::string_view bytes, off_t at)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), at);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return {n == 0 ? EIO : errno, std::generic_category()};
+        bytes.remove_prefix(static_cast<size_t>(n));
+        at += n;
+    }
+    return {};
+}
+
+// As many bytes as the file holds from `at`, up to size.
+size_t ReadAt(int fd, char* into, size_t size, off_t at)
+{
+    size_t have = 0;
+    while (have < size) {
+        const ssize_t n = ::pread(fd, into + have, size - have, at + static_cast<off_t>(have));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        have += static_cast<size_t>(n);
+    }
+    return have;
+}
+
+std::string Named(const std::filesystem::path& path) { return path.filename().string(); }
+
+std::string Reason(int error) { return ErrorText::DescribeSystemError({error, std::generic_category()}); }
+
 }  // namespace
 
-bool cRecordBase::CreateNew(const std::filesystem::path& newFileName)
+Expected<void> cRecordBase::CreateNew(const std::filesystem::path& newFileName, int32_t records)
 {
     std::error_code ec;
-    if (std::filesystem::exists(newFileName, ec) || ec) return false;
-    return Open(newFileName);
+    if (std::filesystem::exists(newFileName, ec) || ec)
+        return Fail(Failure::Kind::Exists, "il file " + Named(newFileName) + " esiste già");
+    return Open(newFileName, true, std::max(records, 0));
 }
 
-bool cRecordBase::OpenExisting(const std::filesystem::path& existingFileName)
+Expected<void> cRecordBase::OpenExisting(const std::filesystem::path& existingFileName)
 {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(existingFileName, ec)) return false;
-    return Open(existingFileName);
+    if (!std::filesystem::is_regular_file(existingFileName, ec))
+        return Fail("il file " + Named(existingFileName) + " non esiste");
+    return Open(existingFileName, false, 0);
 }
 
-bool cRecordBase::Open(const std::filesystem::path& path)
+Expected<void> cRecordBase::Open(const std::filesystem::path& path, bool create, int32_t records)
 {
     CloseRecordBase();
-    {
-        // fstream in|out does not create; make the file first when missing.
-        std::error_code ec;
-        if (!std::filesystem::exists(path, ec)) {
-            std::ofstream create(path, std::ios::binary | std::ios::app);
-            if (!create) return false;
+    const int flags = O_RDWR | O_CLOEXEC | (create ? O_CREAT | O_EXCL : 0);
+    const int fd = ::open(path.c_str(), flags, 0666);
+    if (fd < 0) {
+        const int error = errno;
+        if (create && error == EEXIST) return Fail(Failure::Kind::Exists, "il file " + Named(path) + " esiste già");
+        return Fail((create ? "impossibile creare il file " : "impossibile aprire il file ") + Named(path) + ": "
+                    + Reason(error));
+    }
+    if (records > 0) {
+        // All the cleared records in one write, not one per question.
+        const std::string zeros(static_cast<size_t>(records) * cRecordSpec::RecordSize, '\0');
+        if (const auto error = WriteAt(fd, zeros, 0)) {
+            ::close(fd);
+            ::unlink(path.c_str());
+            return Fail("scrittura non riuscita su " + Named(path) + ": " + ErrorText::DescribeSystemError(error));
         }
     }
-    m_file.open(path, std::ios::binary | std::ios::in | std::ios::out);
-    if (!m_file.is_open()) return false;
+    m_fd = fd;
     m_fileName = path;
-    return true;
+    return {};
 }
 
 void cRecordBase::CloseRecordBase()
 {
-    if (m_file.is_open()) m_file.close();
-    m_file.clear();
+    if (m_fd >= 0) ::close(m_fd);
+    m_fd = -1;
     m_fileName.clear();
 }
 
 cRecordSpec cRecordBase::ReadRecord(int32_t nPosition)
 {
-    if (!m_file.is_open() || nPosition < 1) return {};
-    Bytes b{};
-    m_file.clear();
-    m_file.seekg(OffsetOf(nPosition));
-    if (m_file) m_file.read(b.data(), b.size());
+    if (m_fd < 0 || nPosition < 1) return {};
     // A short read past the end leaves the rest zero.
-    m_file.clear();
+    Bytes b{};
+    ReadAt(m_fd, b.data(), b.size(), OffsetOf(nPosition));
     return Decode(b);
 }
 
 std::vector<cRecordSpec> cRecordBase::ReadAllRecords()
 {
-    if (!m_file.is_open()) return {};
-    m_file.clear();
-    m_file.seekg(0, std::ios::end);
-    const std::streamoff size = m_file.tellg();
-    m_file.seekg(0);
-    std::string bytes(size > 0 ? static_cast<size_t>(size) : 0, '\0');
-    if (m_file) m_file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<size_t>(std::max<std::streamsize>(m_file.gcount(), 0)));
-    m_file.clear();
+    if (m_fd < 0) return {};
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0) return {};
+    std::string bytes(static_cast<size_t>(std::max<off_t>(info.st_size, 0)), '\0');
+    bytes.resize(ReadAt(m_fd, bytes.data(), bytes.size(), 0));
     return DecodeAll(bytes);
 }
 
@@ -149,21 +187,18 @@ std::vector<cRecordSpec> cRecordBase::ReadAllRecords(const std::filesystem::path
     return bytes ? DecodeAll(*bytes) : std::vector<cRecordSpec>{};
 }
 
-bool cRecordBase::WriteRecord(int32_t nPosition, const cRecordSpec& oRecord)
+Expected<void> cRecordBase::WriteRecord(int32_t nPosition, const cRecordSpec& oRecord)
 {
-    if (!m_file.is_open() || nPosition < 1) return false;
+    if (m_fd < 0) return Fail("il file delle statistiche non è aperto");
+    if (nPosition < 1) return Fail("nessun record alla posizione " + std::to_string(nPosition));
     Bytes b{};
     Put(b, 0, oRecord.nVisualizzate);
     Put(b, 4, oRecord.nTralasciate);
     Put(b, 8, oRecord.nEsatte);
     Put(b, 12, oRecord.nSbagliate);
     Put(b, 16, oRecord.bnUltimoEsito);
-    m_file.clear();
-    m_file.seekp(OffsetOf(nPosition));
-    m_file.write(b.data(), b.size());
-    // Straight to disk: statistics must survive a crash a moment later.
-    m_file.flush();
-    const bool ok = static_cast<bool>(m_file);
-    m_file.clear();
-    return ok;
+    // Straight to the file, no buffer of ours: statistics must survive a crash a moment later.
+    if (const auto error = WriteAt(m_fd, std::string_view(b.data(), b.size()), OffsetOf(nPosition)))
+        return Fail("scrittura non riuscita su " + Named(m_fileName) + ": " + ErrorText::DescribeSystemError(error));
+    return {};
 }

@@ -1,14 +1,15 @@
 #pragma once
 
 #include "bank/cRecordSpec.h"
+#include "bank/Failure.h"
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 // Random access to the statistics file: record n (from 1) at byte (n - 1) * 20,
-// five little-endian 32-bit integers. Every read and write goes to the file.
+// five little-endian 32-bit integers. Every read and write goes to the file,
+// and only this class writes its bytes. Failures name the file and say why.
 class cRecordBase {
 public:
     cRecordBase() = default;
@@ -16,22 +17,23 @@ public:
     cRecordBase(const cRecordBase&) = delete;
     cRecordBase& operator=(const cRecordBase&) = delete;
 
-    // False, and nothing done, when the file already exists.
-    bool CreateNew(const std::filesystem::path& newFileName);
-    // False when the file does not exist or cannot be opened for reading and writing.
-    bool OpenExisting(const std::filesystem::path& existingFileName);
+    // A new file of `records` cleared records, open. Exists, and nothing done,
+    // when a file of that name is there already.
+    [[nodiscard]] Expected<void> CreateNew(const std::filesystem::path& newFileName, int32_t records = 0);
+    // Fails when the file does not exist or cannot be opened for reading and writing.
+    [[nodiscard]] Expected<void> OpenExisting(const std::filesystem::path& existingFileName);
     void CloseRecordBase();
 
     const std::filesystem::path& FileName() const { return m_fileName; }
-    bool Initialized() const { return m_file.is_open(); }
+    bool Initialized() const { return m_fd >= 0; }
 
     // Zeros past the end of the file, below record 1, or on a closed store;
     // a value no program writes reads as zero.
     cRecordSpec ReadRecord(int32_t nPosition);
     // Writing past the end extends the file. Records below 1 and closed stores
-    // are skipped; false when nothing was written.
-    bool WriteRecord(int32_t nPosition, const cRecordSpec& oRecord);
-    bool ClearRecord(int32_t nPosition) { return WriteRecord(nPosition, cRecordSpec{}); }
+    // are never written: that fails too.
+    [[nodiscard]] Expected<void> WriteRecord(int32_t nPosition, const cRecordSpec& oRecord);
+    [[nodiscard]] Expected<void> ClearRecord(int32_t nPosition) { return WriteRecord(nPosition, cRecordSpec{}); }
     // Every record of the file in one read, a short last one completed with zeros;
     // empty on a closed store.
     std::vector<cRecordSpec> ReadAllRecords();
@@ -42,8 +44,8 @@ public:
     static bool HoldsInvalidRecords(const std::filesystem::path& path);
 
 private:
-    bool Open(const std::filesystem::path& path);
+    Expected<void> Open(const std::filesystem::path& path, bool create, int32_t records);
 
-    std::fstream m_file;
+    int m_fd = -1;
     std::filesystem::path m_fileName;
 };

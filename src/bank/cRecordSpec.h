@@ -8,8 +8,13 @@ struct cRecordSpec {
     int32_t nTralasciate = 0;
     int32_t nEsatte = 0;
     int32_t nSbagliate = 0;
-    // 0 never set, 2 answered wrongly or marked "ERRATA", 1 mark removed.
+    // The review mark: 0 never set, Marked, or MarkRemoved.
     int32_t bnUltimoEsito = 0;
+
+    // Answered wrongly, or marked "ERRATA" for review.
+    static constexpr int32_t Marked = 2;
+    // The mark taken off again.
+    static constexpr int32_t MarkRemoved = 1;
 
     static constexpr int RecordSize = 20;
 

@@ -2,6 +2,7 @@
 
 #include "bank/cQuesito.h"
 #include "bank/cRecordBase.h"
+#include "bank/DataFileFormat.h"
 #include "bank/SorterKeys.h"
 
 void cTRSorter::BeginDraw()
@@ -31,18 +32,18 @@ std::string cTRSorter::GetOrder(const cQuesito& oQuesito)
     int32_t key2 = 0;
     bool skip = false;
     if (SoloErrate) {
-        if (rec.bnUltimoEsito != 2) {
+        if (rec.bnUltimoEsito != cRecordSpec::Marked) {
             skip = true;
         } else {
             key1 = 500000 - rec.nSbagliate;
             key2 = rec.nVisualizzate;
         }
     } else if (PrimaErrate) {
-        key1 = rec.bnUltimoEsito == 2 ? 500000 - rec.nSbagliate : 1000000;
+        key1 = rec.bnUltimoEsito == cRecordSpec::Marked ? 500000 - rec.nSbagliate : 1000000;
         key2 = rec.nVisualizzate;
     } else {
         key1 = rec.nVisualizzate;
     }
-    if (oQuesito.Difficolta == 9) skip = true;
+    if (oQuesito.Difficolta == DataFileFormat::Annullato) skip = true;
     return skip ? SkipKey : FormatOrderKey(key1, key2);
 }

@@ -26,52 +26,57 @@ std::string Stamp(std::chrono::system_clock::time_point when)
 
 }  // namespace
 
-void Application::SetVisible(bool value)
+Expected<void> Application::SetVisible(bool value)
 {
     m_state.Log([&] { return std::string("Visible = ") + Bool(value); });
     const bool showing = value && !m_visible;
     m_visible = value;
-    if (!showing) return;
+    if (!showing) return {};
     for (auto& document : m_documents)
-        if (document->fullName.empty()) Show(*document);
+        if (document->fullName.empty())
+            if (auto shown = Show(*document); !shown) return shown;
+    return {};
 }
 
-void Application::Show(DocumentData& document)
+Expected<void> Application::Show(DocumentData& document)
 {
-    document.fullName = Save(document, m_options.now());
-    if (!m_options.open) return;
+    auto saved = Save(document, m_options.now());
+    if (!saved) return tl::unexpected(saved.error());
+    document.fullName = std::move(*saved);
+    if (!m_options.open) return {};
     const auto opener = m_options.opener ? m_options.opener : DocumentOpener::Default();
     if (!opener || !opener->Open(document.fullName))
-        throw PrintError(PrintError::CannotCreateObject,
-                         "Nessuna applicazione ha potuto aprire il documento \"" + document.fullName.string() + "\".",
-                         document.fullName);
+        return Fail(Failure::Kind::Unavailable,
+                    "Nessuna applicazione ha potuto aprire il documento \"" + document.fullName.string() + "\".");
+    return {};
 }
 
-std::filesystem::path Application::Save(const DocumentData& document, std::chrono::system_clock::time_point now) const
+Expected<std::filesystem::path> Application::Save(const DocumentData& document,
+                                                  std::chrono::system_clock::time_point now) const
 {
-    // The automation's error for a file that cannot be written.
-    auto fileAccess = [](const Failure& failure) { return PrintError(PrintError::FileAccess, failure.description); };
+    // Described with the automation's number for a file that cannot be written.
+    const auto fileAccess = [](const std::string& description) {
+        return Fail(std::to_string(PrintError::FileAccess) + " - " + description);
+    };
     if (!m_options.exactPath.empty()) {
         const auto saved = DocxWriter::Save(document, m_options.exactPath, DocxWriter::Mode::Replace, now);
-        if (!saved) throw fileAccess(saved.error());
+        if (!saved) return fileAccess(saved.error().description);
         return m_options.exactPath;
     }
     const auto folder = m_options.folder.empty() ? DocumentsFolder::Get() : m_options.folder;
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (ec)
-        throw PrintError(PrintError::FileAccess,
-                         "Impossibile creare la cartella \"" + folder.string() + "\": " +
-                             ErrorText::DescribeSystemError(ec) + ".");
+        return fileAccess("Impossibile creare la cartella \"" + folder.string() + "\": " +
+                          ErrorText::DescribeSystemError(ec) + ".");
     const std::string base = m_options.baseName + " " + Stamp(now);
     for (int n = 1; n < 10000; ++n) {
         const auto path = folder / (base + (n > 1 ? " (" + std::to_string(n) + ")" : "") + ".docx");
         const auto saved = DocxWriter::Save(document, path, DocxWriter::Mode::CreateNew, now);
         if (saved) return path;
-        if (saved.error().kind != Failure::Kind::Exists) throw fileAccess(saved.error());
+        if (saved.error().kind != Failure::Kind::Exists) return fileAccess(saved.error().description);
     }
-    throw PrintError(PrintError::FileAccess, "Troppi documenti con il nome \"" + base + "\" nella cartella \"" +
-                                                 folder.string() + "\".");
+    return fileAccess("Troppi documenti con il nome \"" + base + "\" nella cartella \"" + folder.string() + "\".");
 }
 
 }  // namespace word

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bank/Failure.h"
+
 #include "print/Documents.h"
 #include "print/SaveOptions.h"
 #include "print/Selection.h"
@@ -17,10 +19,10 @@ public:
     word::Documents Documents() { return {&m_state, &m_documents}; }
     word::Selection Selection() { return word::Selection(&m_state); }
     bool Visible() const { return m_visible; }
-    // True the first time: every document is saved (a PrintError 75 when it
-    // cannot be) and opened (a PrintError 429, with the saved path, when no
-    // application opens it).
-    void SetVisible(bool value);
+    // True the first time: every document is saved and opened. Failed, its
+    // description starting with the automation's number 75 ("75 - …"), when
+    // one cannot be saved; Unavailable when nothing opens it.
+    [[nodiscard]] Expected<void> SetVisible(bool value);
     double CentimetersToPoints(double cm) const { return CmToPoints(cm); }
 
     // Null: no log.
@@ -28,8 +30,8 @@ public:
     SaveOptions& Options() { return m_options; }
 
 private:
-    void Show(DocumentData& document);
-    std::filesystem::path Save(const DocumentData& document, std::chrono::system_clock::time_point now) const;
+    Expected<void> Show(DocumentData& document);
+    Expected<std::filesystem::path> Save(const DocumentData& document, std::chrono::system_clock::time_point now) const;
 
     ApplicationState m_state;
     std::vector<std::unique_ptr<DocumentData>> m_documents;

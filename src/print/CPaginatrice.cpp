@@ -2,6 +2,7 @@
 
 #include "bank/cDocumento.h"
 #include "bank/Cp1252.h"
+#include "bank/DataFileFormat.h"
 #include "bank/DataFolders.h"
 #include "bank/ErrorText.h"
 #include "bank/TextConvert.h"
@@ -97,7 +98,8 @@ std::string CPaginatrice::ComposeQuestionText(int32_t n, const cQuesito& q, bool
         t += "n." + std::to_string(q.IDGazzetta);
         if (MostraDifficolta) t += ", ";
     }
-    if (MostraDifficolta && q.Difficolta >= 1 && q.Difficolta <= 3) t += std::string(static_cast<size_t>(q.Difficolta), '*');
+    if (MostraDifficolta && q.Difficolta >= DataFileFormat::Facile && q.Difficolta <= DataFileFormat::Difficile)
+        t += std::string(static_cast<size_t>(q.Difficolta), '*');
     return t + ")";
 }
 
@@ -153,12 +155,24 @@ UserMessage CPaginatrice::LoadFailureMessage(const Failure& failure)
             MessageIcon::Critical};
 }
 
-word::Application& CPaginatrice::GetWordApplication()
+UserMessage CPaginatrice::BuildFailureMessage(const Failure& failure, const std::filesystem::path& saved)
+{
+    if (failure.kind != Failure::Kind::Unavailable)
+        return {"Attenzione!", "Errore inaspettato in fase di creazione del documento: " + failure.description,
+                MessageIcon::Critical};
+    std::string text =
+        "Errore in fase di creazione del documento: non è stato possibile interfacciarsi con Microsoft Word."
+        "\r\n\r\nAccertarsi che sul PC sia presente un'installazione funzionante di MS-Word (97/2000/XP/2003 o "
+        "una versione successiva).";
+    // The document exists; only opening it failed. The user must know where it is.
+    if (!saved.empty()) text += "\r\n\r\nIl documento è stato comunque salvato in:\r\n" + saved.string();
+    return {"Attenzione!", text, MessageIcon::Critical};
+}
+
+word::Application* CPaginatrice::GetWordApplication()
 {
     if (!m_wordApp) m_wordApp = m_factory();
-    if (!m_wordApp)
-        throw PrintError(PrintError::CannotCreateObject, "Impossibile avviare l'elaboratore di testi.");
-    return *m_wordApp;
+    return m_wordApp.get();
 }
 
 void CPaginatrice::SetMax(int32_t n) const
@@ -171,10 +185,12 @@ void CPaginatrice::SetCurrent(int32_t n) const
     if (OnSetCurrent) OnSetCurrent(n);
 }
 
-void CPaginatrice::Build()
+Expected<void> CPaginatrice::Build()
 {
     try {
-        word::Application& app = GetWordApplication();
+        word::Application* made = GetWordApplication();
+        if (!made) return Fail(Failure::Kind::Unavailable, "Impossibile avviare l'elaboratore di testi.");
+        word::Application& app = *made;
         word::Document doc = app.Documents().Add();
         CreateStyles(doc);
         SetupPage(doc);
@@ -194,13 +210,15 @@ void CPaginatrice::Build()
         WriteAnswerKey(doc);
 
         doc.Range(0, 0).Select();
-        app.SetVisible(true);
+        if (auto shown = app.SetVisible(true); !shown) return shown;
         doc.AttachedTemplate().SetSaved(true);
-    } catch (const PrintError&) {
-        throw;
+    } catch (const PrintError& e) {
+        // A call the object model refused: reported as its automation would.
+        return Fail(std::to_string(e.Number()) + " - " + e.what());
     } catch (const std::exception& e) {
-        throw PrintError(PrintError::CommandFailed, ErrorText::Describe(e));
+        return Fail(std::to_string(PrintError::CommandFailed) + " - " + ErrorText::Describe(e));
     }
+    return {};
 }
 
 void CPaginatrice::CreateStyles(word::Document& doc)

@@ -51,8 +51,13 @@ public:
     static UserMessage LoadFailureMessage(const Failure& failure);
 
     // Writes the document and makes the word processor visible, which saves
-    // and opens it. Errors are PrintErrors; what was written until then stays.
-    void Build();
+    // and opens it; what was written until a failure stays. Unavailable: no
+    // word processor, or nothing opens the saved document; Failed: any other
+    // error, described as its number, " - " and its text.
+    [[nodiscard]] Expected<void> Build();
+    // What the wizard shows when Build failed; `saved` is where the document
+    // was saved, when it was.
+    static UserMessage BuildFailureMessage(const Failure& failure, const std::filesystem::path& saved);
 
     // The question's text (cp1252), numbered when asked, with the details the options show.
     std::string ComposeQuestionText(int32_t n, const cQuesito& q, bool withNumber) const;
@@ -66,7 +71,8 @@ public:
     static std::string DocumentBaseName();
 
 private:
-    word::Application& GetWordApplication();
+    // Null when the factory made none.
+    word::Application* GetWordApplication();
     void CreateStyles(word::Document& doc);
     void SetupPage(word::Document& doc);
     void SetDocumentProperties(word::Document& doc);

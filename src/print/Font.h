@@ -13,8 +13,6 @@ public:
     // Points, 1 to 1638.
     void SetSize(double points);
 
-    const FontProps& Props() const { return m_style->font; }
-
 private:
     friend class Style;
     Font(ApplicationState* app, StyleData* style) : m_app(app), m_style(style) {}

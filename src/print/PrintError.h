@@ -2,14 +2,13 @@
 
 #include "bank/BankError.h"
 
-#include "bank/UserMessage.h"
-
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
-// An error of the word processor or of a print run: a number and a
-// description, as the wizard reports them.
+// A call the word processor's object model refuses (a value out of range, a
+// member it lacks): a number and a description, as its automation has them.
+// What fails in normal use, a document that cannot be saved or opened, is an
+// Expected instead.
 class PrintError : public BankError {
 public:
     // Numbers the word processor's automation would give for the same faults.
@@ -22,22 +21,12 @@ public:
         NoSuchMember = 5941,
     };
 
-    PrintError(int32_t number, std::string description, std::filesystem::path savedPath = {})
-        : BankError(Kind::Described, description), m_number(number), m_description(std::move(description)),
-          m_savedPath(std::move(savedPath))
+    PrintError(int32_t number, const std::string& description) : BankError(Kind::Described, description), m_number(number)
     {
     }
 
     int32_t Number() const { return m_number; }
-    const std::string& Description() const { return m_description; }
-    // Where the document was saved before the error, when it was.
-    const std::filesystem::path& SavedPath() const { return m_savedPath; }
-
-    // What the user is told when building the document failed.
-    UserMessage Message() const;
 
 private:
     int32_t m_number;
-    std::string m_description;
-    std::filesystem::path m_savedPath;
 };

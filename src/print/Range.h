@@ -12,7 +12,6 @@ class Paragraphs;
 // and end mark and one mark per row.
 class Range {
 public:
-    int64_t Start() const { return m_start; }
     int64_t End() const { return m_end; }
 
     word::Paragraphs Paragraphs();

@@ -8,7 +8,6 @@ namespace word {
 // A paragraph style of a document.
 class Style {
 public:
-    const std::string& NameLocal() const { return m_style->name; }
     word::Font Font() { return {m_app, m_style}; }
     word::ParagraphFormat ParagraphFormat() { return {m_app, m_document, Owner(), m_style, {}}; }
     // A built-in style: only -1, Normal.

@@ -13,9 +13,9 @@ Expected<std::shared_ptr<cRecordBase>> OpenRecordStore(const cDocumento& documen
 {
     auto store = std::make_shared<cRecordBase>();
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec) && !document.InitializeRecordBase(path))
-        return Fail("impossibile creare il file " + path.filename().string());
-    if (!store->OpenExisting(path)) return Fail("impossibile aprire il file " + path.filename().string());
+    if (!std::filesystem::exists(path, ec))
+        if (auto made = document.InitializeRecordBase(path); !made) return tl::unexpected(made.error());
+    if (auto opened = store->OpenExisting(path); !opened) return tl::unexpected(opened.error());
     return store;
 }
 

@@ -1,15 +1,15 @@
 #include "setup/SessionFile.h"
 
 #include "bank/ErrorText.h"
+#include "bank/ReplaceFile.h"
 #include "bank/TextConvert.h"
 #include "bank/TextFile.h"
+
 
 #include "setup/Clock.h"
 #include "setup/SettingsLine.h"
 
-#include <fstream>
 #include <optional>
-#include <system_error>
 
 namespace SessionFile {
 
@@ -224,27 +224,7 @@ Expected<void> Write(const std::filesystem::path& path, const TestRecord& record
         content += "\r\n";
     }
     content += Extras(record);
-
-    auto temp = path;
-    temp += ".tmp~";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return Fail("impossibile creare il file " + path.filename().string());
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.close();
-        if (!out) {
-            std::error_code ec;
-            std::filesystem::remove(temp, ec);
-            return Fail("scrittura non riuscita su " + path.filename().string());
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        return Fail("impossibile sostituire il file " + path.filename().string());
-    }
-    return {};
+    return ReplaceFile::Replace(path, content);
 }
 
 }  // namespace SessionFile

@@ -35,7 +35,7 @@ struct Contents {
 // the six lines is missing or a value does not read.
 Expected<Contents> Read(const std::filesystem::path& path, const TestRequest& base = {});
 
-// Written beside `path` and renamed over it, so a failed write keeps the file there.
+// Written whole or not at all (ReplaceFile): a failed write keeps the file there.
 Expected<void> Write(const std::filesystem::path& path, const TestRecord& record);
 
 }  // namespace SessionFile

@@ -11,7 +11,8 @@ void StatisticsData::Load(const std::filesystem::path& dataFile, const std::file
                           int32_t topic)
 {
     m_store = std::make_shared<cRecordBase>();
-    m_store->OpenExisting(recordFile);
+    // A missing or unreadable file lists zeros, and the resets say it is not there.
+    if (!m_store->OpenExisting(recordFile)) m_store.reset();
     m_document = std::make_shared<cDocumento>();
     m_document->LoadFromText(dataFile);
     if (topic < 1) {

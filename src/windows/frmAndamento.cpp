@@ -1,6 +1,7 @@
 #include "windows/frmAndamento.h"
 
 #include "bank/ErrorText.h"
+#include "bank/ReplaceFile.h"
 
 #include "setup/Clock.h"
 #include "setup/TopicChoice.h"
@@ -15,6 +16,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -29,7 +31,6 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -299,16 +300,18 @@ void frmAndamento::SalvaImmagine()
 {
     const QString file = Prompts::SaveFile(QStringLiteral("Salva immagine"), QStringLiteral("Immagine PNG (*.png)"));
     if (file.isEmpty()) return;
-    // Written aside and renamed over the target: a failed save leaves an older image whole.
-    QSaveFile out(file);
-    QImageWriter writer(&out, "png");
+    // Encoded in memory, then written whole or not at all: a failed save leaves an older image whole.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
     QString why;
-    if (!out.open(QIODevice::WriteOnly))
-        why = out.errorString();
-    else if (!writer.write(picGrafico->grab().toImage()))
+    if (!writer.write(picGrafico->grab().toImage())) {
         why = writer.errorString();
-    else if (!out.commit())
-        why = out.errorString();
+    } else {
+        const auto saved = ReplaceFile::Replace(QtText::ToPath(file), std::string_view(png.constData(), png.size()));
+        if (!saved) why = QtText::FromUtf8(saved.error().description);
+    }
     if (!why.isEmpty())
         Prompts::Tell(QStringLiteral("Tessarondequiz"),
                       QStringLiteral("Errore durante il salvataggio dell'immagine: ") + why, MessageIcon::Critical);

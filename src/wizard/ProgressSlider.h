@@ -19,7 +19,6 @@ public:
     void SetBarUpper(int32_t nUpper);
     void SetBarValue(int32_t nValue);
 
-    int32_t BarUpper() const { return m_upper; }
     // The inner bar's width, from MinimumWidth() to FullWidth().
     int InnerWidth() const;
     int FullWidth() const;

@@ -6,8 +6,8 @@
 #include "ui/Prompts.h"
 
 #include "print/CPaginatrice.h"
+
 #include "wizard/ModPrint.h"
-#include "print/PrintError.h"
 #include "wizard/ProgressSlider.h"
 
 #include <QLabel>
@@ -55,16 +55,16 @@ void ucsElab::Starter()
         printer.MostraArgomenti = options.MostraArgomenti;
         printer.MostraCodici = options.MostraCodici;
         printer.MostraDifficolta = options.MostraDifficolta;
-        try {
+        Expected<void> built;
+        {
             cMousePointer pointer;
             pointer.SetWait();
-            printer.Build();
-        } catch (const PrintError& error) {
-            Prompts::Tell(error.Message());
+            built = printer.Build();
         }
         // Saved, whether or not anything could open it: the last page names it.
         const auto& app = printer.WordApp();
         if (app && app->Documents().Count() > 0) ModPrint::SavedDocument = app->Documents()(1).FullName();
+        if (!built) Prompts::Tell(CPaginatrice::BuildFailureMessage(built.error(), ModPrint::SavedDocument));
     }
     ModPrint::EnableButtons(false, false, true);
     DisconnectPrinter();

@@ -2,6 +2,7 @@
 // promised shape.
 
 #include "bank/cDocumento.h"
+#include "bank/DataFileFormat.h"
 
 #include "tools/BankChecker.h"
 
@@ -28,7 +29,7 @@ TEST(BankGenerator, SameSeedSameBytesThatTheCheckerPassesAndTheProgramLoads)
     for (const auto& q : *doc.Quesiti()) {
         passages += !q->Brano.empty();
         hints += !q->Hint.empty();
-        cancelled += q->Difficolta == 9;
+        cancelled += q->Difficolta == DataFileFormat::Annullato;
     }
     EXPECT_GT(passages, 10);
     EXPECT_GT(hints, 50);

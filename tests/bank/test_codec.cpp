@@ -5,13 +5,11 @@
 
 #include "support/Files.h"
 
-#include "tools/Encoder.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-using Encoder::Encode;
+using ModEncoding::Encode;
 using ModEncoding::Decode;
 using support::Fixtures::Source;
 

@@ -40,16 +40,26 @@ TEST_F(DataFoldersTest, BankIsFoundBesideTheProgramThenInstalledThenInTheDesktop
     EXPECT_TRUE(DataFolders::BankExists("rcv14.dat"));
 }
 
-TEST_F(DataFoldersTest, WrittenFilesStayBesideAWritableBankBesideTheProgramAndGoToTheUserFolderOtherwise)
+TEST_F(DataFoldersTest, WrittenFilesStayBesideAWritableBankThatIsNotInstalledAndGoToTheUserFolderOtherwise)
 {
     const fs::path bank = Put("prog");
     const BankFiles files = BankFiles::For("rcv14.dat");
     EXPECT_EQ(files.record, ProgramDir() / "rcv14.dat.rec");
     EXPECT_EQ(files.log, ProgramDir() / "rcv14.log");
     EXPECT_EQ(files.interrupted, ProgramDir() / "rcv14.dat.interrotto.test");
+    // A maintainer's bank, given to the bank tool by its path, is looked up first.
+    const fs::path own = Put("maintainer");
+    DataFolders::SetBankFolder(root / "maintainer");
+    EXPECT_EQ(BankFiles::For("rcv14.dat").record, root / "maintainer" / "rcv14.dat.rec");
+    DataFolders::SetBankFolder({});
     EXPECT_FALSE(fs::exists(UserDir()));
-    // An installed bank's folder is the package manager's, writable or not.
-    EXPECT_EQ(DataFolders::WritableFolderFor(Put("share/tessarondequiz")), UserDir());
+    // An installed bank's folder is the package manager's, writable or not, however the bank was found.
+    for (const char* installed : {"share/tessarondequiz", "xdg/tessarondequiz"}) {
+        const fs::path there = Put(installed);
+        DataFolders::SetBankFolder(there.parent_path());
+        EXPECT_EQ(BankFiles::For("rcv14.dat").record, UserDir() / "rcv14.dat.rec") << installed;
+        DataFolders::SetBankFolder({});
+    }
 
     fs::permissions(ProgramDir(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                     fs::perm_options::remove);
@@ -57,6 +67,9 @@ TEST_F(DataFoldersTest, WrittenFilesStayBesideAWritableBankBesideTheProgramAndGo
     EXPECT_EQ(DataFolders::WritableFolderFor(bank), UserDir());
     EXPECT_TRUE(fs::is_directory(UserDir()));
     fs::permissions(ProgramDir(), fs::perms::owner_write, fs::perm_options::add);
+    fs::permissions(root / "maintainer", fs::perms::owner_write, fs::perm_options::remove);
+    EXPECT_EQ(DataFolders::WritableFolderFor(own), UserDir());
+    fs::permissions(root / "maintainer", fs::perms::owner_write, fs::perm_options::add);
 }
 
 }  // namespace

@@ -122,7 +122,9 @@ TEST_F(Documento, FreshStatisticsFileOfZeros)
     WriteBytes(RecPath(), "\x01");
     EXPECT_TRUE(doc.InitializeRecordBase(RecPath()));
     EXPECT_EQ(ReadBytes(RecPath()), std::string(60, '\0'));
-    EXPECT_FALSE(doc.InitializeRecordBase(root / "no-such-folder" / "x.rec"));
+    const auto nowhere = doc.InitializeRecordBase(root / "no-such-folder" / "x.rec");
+    ASSERT_FALSE(nowhere);
+    EXPECT_EQ(nowhere.error().description, "impossibile creare il file x.rec: file o cartella inesistente");
 }
 
 }  // namespace

@@ -7,10 +7,9 @@
 #include "bank/cQuesiti.h"
 #include "bank/cRecordBase.h"
 #include "bank/cTRSorter.h"
+#include "bank/ModEncoding.h"
 
 #include "support/ProgramTest.h"
-
-#include "tools/Encoder.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +48,7 @@ protected:
             q->IDGazzetta = gazzetta;
             q->SetArgomento(topics.Find(topic));
             q->Difficolta = difficolta;
-            for (int i = 1; i <= 4; ++i) q->SetRisposta(i, Encoder::Encode(std::string(1, char('A' + i - 1))));
+            for (int i = 1; i <= 4; ++i) q->SetRisposta(i, ModEncoding::Encode(std::string(1, char('A' + i - 1))));
             q->RispostaCorretta = 1;
         }
     }
@@ -149,7 +148,7 @@ TEST_F(Quesiti, SetShuffleMovesEachQuestionsOwnNonEmptyCount)
     gap->SetRisposta(3, "");
     gap->RispostaCorretta = 4;
     const auto five = all.Item(3);
-    five->SetRisposta(5, Encoder::Encode("E"));
+    five->SetRisposta(5, ModEncoding::Encode("E"));
     std::set<std::string> gapOrders;
     bool fifthMoved = false;
     for (uint32_t seed = 1; seed <= 100; ++seed) {

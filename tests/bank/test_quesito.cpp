@@ -4,8 +4,7 @@
 #include "bank/BankRandom.h"
 #include "bank/cArgomenti.h"
 #include "bank/cQuesito.h"
-
-#include "tools/Encoder.h"
+#include "bank/ModEncoding.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +20,7 @@ cQuesito FiveAnswers()
 {
     cQuesito q;
     q.Codice = 17;
-    for (int i = 1; i <= 5; ++i) q.SetRisposta(i, Encoder::Encode("risposta "s + char('A' + i - 1)));
+    for (int i = 1; i <= 5; ++i) q.SetRisposta(i, ModEncoding::Encode("risposta "s + char('A' + i - 1)));
     q.RispostaCorretta = 2;
     q.RispostaData = 4;
     return q;

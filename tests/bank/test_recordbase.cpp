@@ -68,14 +68,23 @@ TEST_F(RecordBase, ReadsPastTheEndAreZerosAndWritesThereExtendTheFile)
     EXPECT_EQ(store.ReadAllRecords().size(), 5u);
 }
 
-TEST_F(RecordBase, RecordNumbersBelowOneAreNeverWritten)
+TEST_F(RecordBase, AWriteThatCannotBeDoneFailsAndSaysWhy)
 {
-    ASSERT_TRUE(store.CreateNew(rec));
+    ASSERT_TRUE(store.CreateNew(rec, 2));
+    EXPECT_EQ(ReadBytes(rec), std::string(40, '\0')) << "created cleared";
     for (const int32_t bad : {0, -1, INT32_MIN}) {
-        EXPECT_FALSE(store.WriteRecord(bad, Record(9, 9, 9, 9))) << bad;
+        const auto written = store.WriteRecord(bad, Record(9, 9, 9, 9));
+        ASSERT_FALSE(written) << bad;
+        EXPECT_EQ(written.error().description, "nessun record alla posizione " + std::to_string(bad));
         EXPECT_EQ(store.ReadRecord(bad), cRecordSpec{}) << bad;
     }
-    EXPECT_EQ(fs::file_size(rec), 0u);
+    EXPECT_EQ(fs::file_size(rec), 40u);
+
+    // Files may not grow past 50 bytes: the third record breaks, as on a full disk.
+    Expected<void> full;
+    WithFileSizeLimit(50, [&] { full = store.WriteRecord(3, Record(1, 1, 0, 0)); });
+    ASSERT_FALSE(full);
+    EXPECT_EQ(full.error().description, "scrittura non riuscita su bank.dat.rec: file troppo grande");
 }
 
 TEST_F(RecordBase, CreateNewOnlyMakesOpenExistingOnlyOpensAndAClosedStoreDoesNothing)
@@ -86,7 +95,9 @@ TEST_F(RecordBase, CreateNewOnlyMakesOpenExistingOnlyOpensAndAClosedStoreDoesNot
     EXPECT_EQ(store.FileName(), rec);
     ASSERT_TRUE(store.WriteRecord(1, Record(3, 2, 1, 0)));
     cRecordBase second;
-    EXPECT_FALSE(second.CreateNew(rec));
+    const auto again = second.CreateNew(rec);
+    ASSERT_FALSE(again);
+    EXPECT_EQ(again.error().kind, Failure::Kind::Exists);
     ASSERT_TRUE(second.OpenExisting(rec));
     EXPECT_EQ(second.ReadRecord(1), Record(3, 2, 1, 0));
 
@@ -94,7 +105,9 @@ TEST_F(RecordBase, CreateNewOnlyMakesOpenExistingOnlyOpensAndAClosedStoreDoesNot
     ASSERT_TRUE(store.CreateNew(dir / "other.rec"));
     EXPECT_EQ(OpenHandles(rec), 1);
     EXPECT_FALSE(store.OpenExisting(dir.path())) << "a folder is no store";
-    EXPECT_FALSE(store.CreateNew(dir / "no-such-folder" / "x.rec"));
+    const auto nowhere = store.CreateNew(dir / "no-such-folder" / "x.rec");
+    ASSERT_FALSE(nowhere);
+    EXPECT_EQ(nowhere.error().description, "impossibile creare il file x.rec: file o cartella inesistente");
     EXPECT_FALSE(store.Initialized());
     EXPECT_TRUE(store.FileName().empty());
     second.CloseRecordBase();
@@ -102,7 +115,9 @@ TEST_F(RecordBase, CreateNewOnlyMakesOpenExistingOnlyOpensAndAClosedStoreDoesNot
     for (cRecordBase* closed : {&store, &second}) {
         EXPECT_EQ(closed->ReadRecord(1), cRecordSpec{});
         EXPECT_TRUE(closed->ReadAllRecords().empty());
-        EXPECT_FALSE(closed->WriteRecord(2, Record(2, 2, 2, 2)));
+        const auto written = closed->WriteRecord(2, Record(2, 2, 2, 2));
+        ASSERT_FALSE(written);
+        EXPECT_EQ(written.error().description, "il file delle statistiche non è aperto");
     }
     EXPECT_EQ(fs::file_size(rec), 20u);
 }

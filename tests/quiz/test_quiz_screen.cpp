@@ -2,6 +2,7 @@
 // windows, the countdown; and a test killed half-way, then resumed.
 #include "support/WindowTest.h"
 
+#include "bank/ModEncoding.h"
 #include "bank/ProgramFolder.h"
 
 #include "windows/frmStart.h"
@@ -17,8 +18,6 @@
 #include "quiz/frmRevisione.h"
 
 #include "app/SubMain.h"
-
-#include "tools/Encoder.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -185,7 +184,7 @@ TEST_F(QuizScreenTest, SideBandMarksSavesAndOpensTheViewers)
     fs::remove(ProgramDir() / "sequenza.png");
     open();  // missing: an empty window, no message
     // Stored names are padded to whole groups and may have Windows separators.
-    set->Item(9)->Immagine = Encoder::Encode("imm\\figura.png");
+    set->Item(9)->Immagine = ModEncoding::Encode("imm\\figura.png");
     EXPECT_EQ(frmImmagineDyn::ImagePath(*set->Item(9)), ProgramDir() / "imm" / "figura.png");
     EXPECT_EQ(opened, "Leggi Brano > Brano: Ove non sia diversam\nSpiegazione > Spiegazione: In mancanza di desig\n"
                       "Vedi immagine > Immagine: 8\nVedi immagine > Immagine: 0\n");

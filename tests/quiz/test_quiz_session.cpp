@@ -62,7 +62,7 @@ protected:
         set->SetRisposteDate(answers);
         view = RecordingView();
         session = std::make_unique<QuizSession>(
-            view, QuizInputs{set, store, AnswerLog(LogPath()), std::move(progress), std::move(request), 4});
+            view, QuizInputs{set, store, AnswerLog(LogPath()), std::move(progress), std::move(request), 4, {}});
     }
 
     // The kept test from its position line on.
@@ -119,8 +119,8 @@ INSTANTIATE_TEST_SUITE_P(Cycles, QuestionCycle,
 TEST_F(QuizSessionTest, AnswersAreRecordedLoggedAndMarked)
 {
     Make("000");
-    store->WriteRecord(1, support::Record(0, 0, 0, 2));
-    store->WriteRecord(3, support::Record(4, 0, 0, 7));
+    ASSERT_TRUE(store->WriteRecord(1, support::Record(0, 0, 0, 2)));
+    ASSERT_TRUE(store->WriteRecord(3, support::Record(4, 0, 0, 7)));
     session->StartTest();
     Play("RW");  // a right answer leaves the mark, a wrong one marks
     EXPECT_EQ(view.last.views, 4);  // before this view is added

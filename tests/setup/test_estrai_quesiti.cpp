@@ -179,7 +179,9 @@ TEST_F(EstraiQuesitiTest, AnswersKeptOrShuffledWithTheCorrectOneFollowingItsText
             // The shuffle's order names where each shown answer stands in the bank.
             for (int n = 1; n <= 4; ++n) EXPECT_EQ(q->Risposta(n), stored.Risposta(q->OrdineRisposte()[n - 1]));
         }
-        if (keep) EXPECT_EQ(moved, 0);
+        if (keep) {
+            EXPECT_EQ(moved, 0);
+        }
     }
     EXPECT_GT(moved, 10);
 }
@@ -192,7 +194,7 @@ TEST_F(EstraiQuesitiTest, MissingStatisticsFileIsCreatedWithOneRecordPerQuestion
     EXPECT_FALSE(built.StatisticsProblem);
 
     // An existing file is opened as it is, never cleared.
-    built.RecordStore->WriteRecord(3, Wrong(1, 1));
+    ASSERT_TRUE(built.RecordStore->WriteRecord(3, Wrong(1, 1)));
     built = {};
     EXPECT_EQ(Build(Request(0, OrderMenoProposti)).RecordStore->ReadRecord(3), Wrong(1, 1));
 }
@@ -215,7 +217,7 @@ TEST_F(EstraiQuesitiTest, UnwritableFoldersOrNoBankStillBuildATest)
     EXPECT_EQ(AsSet(Codes(*built.TestSet)), (std::set<int32_t>{1, 2, 3}));
     EXPECT_FALSE(built.RecordStore->Initialized());
     ASSERT_TRUE(built.StatisticsProblem);
-    EXPECT_EQ(built.StatisticsProblem->description, "impossibile creare il file rcv14.dat.rec");
+    EXPECT_EQ(built.StatisticsProblem->description, "impossibile creare il file rcv14.dat.rec: una parte del percorso non è una cartella");
 
     fs::permissions(ProgramDir(), fs::perms::owner_write, fs::perm_options::add);
     fs::remove(DataPath());

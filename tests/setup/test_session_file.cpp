@@ -14,9 +14,7 @@
 
 #include "support/ProgramTest.h"
 
-#include <csignal>
 #include <sstream>
-#include <sys/resource.h>
 
 namespace {
 
@@ -181,17 +179,11 @@ TEST_F(SaveSession, ThatFailsKeepsTheFileThere)
     const std::string old = ReadBytes(path);
 
     // Files may not grow past 64 bytes: the save breaks half-way, as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const auto result = SessionFile::Write(path, TestRecord::Of(request, *built.TestSet, 2));
-    setrlimit(RLIMIT_FSIZE, &saved);
+    Expected<void> result;
+    WithFileSizeLimit(64, [&] { result = SessionFile::Write(path, TestRecord::Of(request, *built.TestSet, 2)); });
 
     ASSERT_FALSE(result);
-    EXPECT_EQ(result.error().description, "scrittura non riuscita su prova.test");
+    EXPECT_EQ(result.error().description, "scrittura non riuscita su prova.test: file troppo grande");
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_EQ(std::distance(fs::directory_iterator(TempFolder()), fs::directory_iterator()), 1) << "nothing left behind";
 }

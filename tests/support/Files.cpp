@@ -3,14 +3,16 @@
 #include <cctype>
 
 #include "bank/Cp1252.h"
+#include "bank/DataFileFormat.h"
+#include "bank/ModEncoding.h"
 #include "bank/TextFile.h"
-
-#include "tools/Encoder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
+#include <sys/resource.h>
 #include <fstream>
 #include <iterator>
 
@@ -46,18 +48,28 @@ void WriteBytes(const fs::path& path, std::string_view bytes)
     EXPECT_TRUE(out.good()) << path;
 }
 
+void WithFileSizeLimit(uintmax_t bytes, const std::function<void()>& action)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = static_cast<rlim_t>(bytes);
+    setrlimit(RLIMIT_FSIZE, &small);
+    action();
+    setrlimit(RLIMIT_FSIZE, &saved);
+}
+
 namespace {
 
 std::string EncodedLine(std::string_view line, bool rawMark)
 {
-    static constexpr std::string_view TextTags[] = {"QD:", "NO:", "LE:", "HI:", "IM:",
-                                                    "R1:", "R2:", "R3:", "R4:", "R5:"};
-    const bool text = line.size() >= 3 && std::find(std::begin(TextTags), std::end(TextTags), line.substr(0, 3))
-                                                != std::end(TextTags);
-    if (!text) return std::string(line);
-    const std::string_view value = line.substr(3);
-    if (rawMark && value.starts_with('=')) return std::string(line.substr(0, 3)) + std::string(value.substr(1));
-    return std::string(line.substr(0, 3)) + Encoder::Encode(value);
+    const auto tag = DataFileFormat::TagOfLine(line);
+    if (!tag || !DataFileFormat::IsText(*tag)) return std::string(line);
+    const std::string_view value = DataFileFormat::ValueOf(line);
+    const std::string_view tagText = DataFileFormat::TagText(*tag);
+    if (rawMark && value.starts_with('=')) return std::string(tagText) + std::string(value.substr(1));
+    return std::string(tagText) + ModEncoding::Encode(value);
 }
 
 // Bytes from readable text: "\xHH" is one byte; "\r", "\n", "\t" and "\\" as in C.
@@ -165,6 +177,13 @@ std::vector<fs::path> Cases(const std::string& group)
         if (entry.is_directory()) cases.push_back(entry.path());
     std::sort(cases.begin(), cases.end());
     return cases;
+}
+
+std::string CaseName(const fs::path& dir)
+{
+    std::string name = dir.filename().string();
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
 }
 
 }  // namespace Fixtures

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -31,6 +33,10 @@ private:
 
 std::string ReadBytes(const fs::path& path);
 void WriteBytes(const fs::path& path, std::string_view bytes);
+
+// Runs `action` while no file of this process may grow past `bytes`: a write
+// beyond fails as on a full disk.
+void WithFileSizeLimit(uintmax_t bytes, const std::function<void()>& action);
 
 // A data file from readable lines (cp1252): the value of every text tag is
 // written in its stored form, everything else as it is.
@@ -70,6 +76,8 @@ fs::path Source(const std::string& relative);
 fs::path Shipped();
 // The case folders of tests/fixtures/<group>, sorted by name.
 std::vector<fs::path> Cases(const std::string& group);
+// A case folder's name as a test name: "-" becomes "_".
+std::string CaseName(const fs::path& dir);
 }  // namespace Fixtures
 
 // Compares `actual` with the expected file; with TQ_REGENERATE=1 in the

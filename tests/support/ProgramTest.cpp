@@ -54,7 +54,7 @@ void ProgramTest::WriteStats(const std::vector<std::pair<int32_t, cRecordSpec>>&
     fs::remove(RecPath(), ec);
     cRecordBase store;
     ASSERT_TRUE(store.CreateNew(RecPath()));
-    for (int32_t i = 1; i <= count; ++i) store.ClearRecord(i);
+    for (int32_t i = 1; i <= count; ++i) ASSERT_TRUE(store.ClearRecord(i));
     for (const auto& [codice, rec] : records) ASSERT_TRUE(store.WriteRecord(codice, rec));
 }
 

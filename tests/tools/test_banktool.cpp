@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 using namespace support;
@@ -13,7 +15,7 @@ using namespace support;
 TEST(BankTool, ExitCodesTellSuccessProblemAndBadUsage)
 {
     TempDir dir;
-    WriteBytes(dir / "bad.dat", ReadableBank(Fixtures::Source("checker/qi-three-fields/bank.txt")));
+    WriteBytes(dir / "bad.dat", ReadableBank(Fixtures::Source("rules/qi-fields/bank.txt")));
     const std::string small = Fixtures::Bank("small").string(), bad = (dir / "bad.dat").string();
     // Arguments, exit code, and what the output or the error output starts with.
     const std::vector<std::tuple<std::vector<std::string>, int, std::string>> table = {
@@ -31,7 +33,9 @@ TEST(BankTool, ExitCodesTellSuccessProblemAndBadUsage)
         const auto run = RunTool(args);
         EXPECT_EQ(run.exitCode, exitCode) << testing::PrintToString(args);
         EXPECT_EQ((exitCode == 0 ? run.out : run.err).rfind(start, 0), 0u) << run.out << run.err;
-        if (exitCode == 2) EXPECT_TRUE(run.out.empty());
+        if (exitCode == 2) {
+            EXPECT_TRUE(run.out.empty());
+        }
     }
 }
 
@@ -47,7 +51,7 @@ TEST(BankTool, EncodeNeverTouchesTheTargetOnError)
     TempDir dir;
     const auto out = (dir / "out.dat").string();
     WriteBytes(out, "previous contents");
-    const auto refused = Fixtures::Source("compiler/topic-missing/source.txt");
+    const auto refused = Fixtures::Source("rules/topic-missing/bank.txt");
     EXPECT_EQ(RunTool({"encode", refused.string(), out}).exitCode, 1);
     EXPECT_EQ(ReadBytes(out), "previous contents");
     EXPECT_EQ(RunTool({"encode", (dir / "missing.txt").string(), out}).exitCode, 1);
@@ -59,9 +63,9 @@ TEST(BankTool, EncodeNeverTouchesTheTargetOnError)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1) << "no temporary file";
 }
 
-TEST(BankTool, StatsReadsTheRecordFileBesideTheBank)
+TEST(BankTool, StatsReadsTheStatisticsWhereDrawAndTheProgramKeepThem)
 {
-    TempDir dir;
+    TempDir dir, home;
     fs::copy_file(Fixtures::Bank("three"), dir / "b.dat");
     const auto missing = RunTool({"stats", (dir / "b.dat").string()});
     EXPECT_EQ(missing.exitCode, 1);
@@ -70,13 +74,28 @@ TEST(BankTool, StatsReadsTheRecordFileBesideTheBank)
         // Records 1 and 2 only: the third reads as zeros.
         cRecordBase store;
         ASSERT_TRUE(store.CreateNew(dir / "b.dat.rec"));
-        store.WriteRecord(2, Record(5, 3, 2, 2, 1));
+        ASSERT_TRUE(store.WriteRecord(2, Record(5, 3, 2, 2, 1)));
     }
+    const std::string zero = R"({"codice":1,"visualizzate":0,"tralasciate":0,"esatte":0,"sbagliate":0,"esito":0})" "\n";
+    const std::string third = R"({"codice":3,"visualizzate":0,"tralasciate":0,"esatte":0,"sbagliate":0,"esito":0})" "\n";
     const auto run = RunTool({"stats", (dir / "b.dat").string()});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, R"({"codice":1,"visualizzate":0,"tralasciate":0,"esatte":0,"sbagliate":0,"esito":0})" "\n"
-                       R"({"codice":2,"visualizzate":5,"tralasciate":1,"esatte":3,"sbagliate":2,"esito":2})" "\n"
-                       R"({"codice":3,"visualizzate":0,"tralasciate":0,"esatte":0,"sbagliate":0,"esito":0})" "\n");
+    EXPECT_EQ(run.out, zero + R"({"codice":2,"visualizzate":5,"tralasciate":1,"esatte":3,"sbagliate":2,"esito":2})" "\n" + third);
+
+    // Beside a read-only bank that file is stale: draw writes the per-user one, which stats reads.
+    fs::permissions(dir.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    const char* oldHome = std::getenv("XDG_DATA_HOME");
+    const std::string saved = oldHome ? oldHome : "";
+    setenv("XDG_DATA_HOME", home.path().c_str(), 1);
+    const auto draw = RunTool({"draw", (dir / "b.dat").string()});
+    const auto user = RunTool({"stats", (dir / "b.dat").string()});
+    if (oldHome) setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(draw.exitCode, 0) << draw.err;
+    EXPECT_EQ(fs::file_size(home / "Tessarondequiz/b.dat.rec"), 3u * 20u);
+    EXPECT_EQ(user.exitCode, 0) << user.err;
+    EXPECT_EQ(user.out, zero + R"({"codice":2,"visualizzate":0,"tralasciate":0,"esatte":0,"sbagliate":0,"esito":0})" "\n" + third);
 }
 
 }  // namespace
