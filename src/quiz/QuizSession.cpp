@@ -1,6 +1,7 @@
 #include "quiz/QuizSession.h"
 
 #include "bank/cTema.h"
+#include "bank/DataFileFormat.h"
 
 #include "setup/Clock.h"
 #include "setup/Scoring.h"
@@ -12,8 +13,8 @@
 
 namespace {
 
-constexpr int32_t Cancelled = 9;
-constexpr int32_t Marked = 2;
+constexpr int32_t Cancelled = DataFileFormat::Annullato;
+constexpr int32_t Marked = cRecordSpec::Marked;
 
 }  // namespace
 
@@ -281,7 +282,7 @@ void QuizSession::ToggleMark()
     const auto q = Current();
     if (!q) return;
     cRecordSpec rec = ReadRecord(q->Codice);
-    rec.bnUltimoEsito = rec.bnUltimoEsito != Marked ? Marked : 1;
+    rec.bnUltimoEsito = rec.bnUltimoEsito != Marked ? Marked : cRecordSpec::MarkRemoved;
     WriteRecord(q->Codice, rec);
     ShowMark(*q);
 }

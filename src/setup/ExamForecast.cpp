@@ -1,5 +1,7 @@
 #include "setup/ExamForecast.h"
 
+#include "bank/DataFileFormat.h"
+
 #include "setup/BuildConstants.h"
 
 #include <map>
@@ -8,7 +10,7 @@
 
 namespace {
 
-constexpr int32_t Cancelled = 9;
+constexpr int32_t Cancelled = DataFileFormat::Annullato;
 
 // dist[k]: the chance of exactly k right answers among questions of these chances.
 void RightCounts(const std::vector<double>& chances, std::vector<double>& dist)

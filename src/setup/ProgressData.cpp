@@ -2,6 +2,7 @@
 
 #include "bank/cDocumento.h"
 #include "bank/cRecordBase.h"
+#include "bank/DataFileFormat.h"
 #include "bank/TextFile.h"
 
 #include "setup/AnswerLog.h"
@@ -64,20 +65,20 @@ void ProgressData::Load(const std::filesystem::path& dataFile, const std::filesy
         const auto topic = q->Argomento();
         const int32_t bucket = topic && topic->ID >= 1 && topic->ID <= topics.Count() ? topic->ID : 0;
         bucketOf[static_cast<size_t>(q->Codice)] = bucket;
-        if (q->Difficolta == 9) continue;
+        if (q->Difficolta == DataFileFormat::Annullato) continue;
         const cRecordSpec rec =
             static_cast<size_t>(q->Codice) <= records.size() ? records[static_cast<size_t>(q->Codice) - 1] : cRecordSpec{};
         ProgressRow& row = m_figures[static_cast<size_t>(bucket)].row;
         ++row.quesiti;
         if (rec.nVisualizzate <= 0) ++row.maiVisti;
-        if (rec.bnUltimoEsito == 2) ++row.daRipassare;
+        if (rec.bnUltimoEsito == cRecordSpec::Marked) ++row.daRipassare;
     }
 
     // The outcome of each question's last answer: -1 none, 0 wrong, 1 right.
     std::vector<int8_t> last(bucketOf.size(), -1);
     ReadLog(logFile, bucketOf, last);
     for (const auto& q : *document.Quesiti())
-        if (q->Codice >= 1 && q->Difficolta != 9 && last[static_cast<size_t>(q->Codice)] == 1)
+        if (q->Codice >= 1 && q->Difficolta != DataFileFormat::Annullato && last[static_cast<size_t>(q->Codice)] == 1)
             ++m_figures[static_cast<size_t>(bucketOf[static_cast<size_t>(q->Codice)])].row.esatte;
     for (Figures& f : m_figures) SortUnique(f.practiceDays);
     SortUnique(m_allPracticeDays);

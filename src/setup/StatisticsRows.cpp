@@ -1,5 +1,6 @@
 #include "setup/StatisticsRows.h"
 
+#include "bank/DataFileFormat.h"
 #include "bank/ModEncoding.h"
 #include "bank/TextConvert.h"
 
@@ -32,7 +33,7 @@ void StatisticsData::BuildRows()
     m_rows.reserve(static_cast<size_t>(m_list->Count()));
     const bool open = StoreOpen();
     for (const auto& q : *m_list) {
-        if (q->Difficolta == 9) continue;
+        if (q->Difficolta == DataFileFormat::Annullato) continue;
         const cRecordSpec rec = open ? m_store->ReadRecord(q->Codice) : cRecordSpec{};
         StatisticsRow row;
         row.codice = q->Codice;
@@ -42,7 +43,7 @@ void StatisticsData::BuildRows()
         row.cells[3] = RenderCell(rec.nVisualizzate);
         row.cells[4] = RenderCell(rec.nEsatte);
         row.cells[5] = RenderCell(rec.nSbagliate);
-        row.cells[6] = rec.bnUltimoEsito == 2 ? "X" : "";
+        row.cells[6] = rec.bnUltimoEsito == cRecordSpec::Marked ? "X" : "";
         m_rows.push_back(std::move(row));
     }
 }
@@ -60,8 +61,8 @@ Expected<void> StatisticsData::ResetWrong()
     if (!StoreOpen()) return Fail("il file delle statistiche non è disponibile");
     for (const auto& q : *m_list) {
         cRecordSpec rec = m_store->ReadRecord(q->Codice);
-        if (rec.bnUltimoEsito == 2) {
-            rec.bnUltimoEsito = 1;
+        if (rec.bnUltimoEsito == cRecordSpec::Marked) {
+            rec.bnUltimoEsito = cRecordSpec::MarkRemoved;
             if (!m_store->WriteRecord(q->Codice, rec)) return Fail("scrittura non riuscita sul file delle statistiche");
         }
     }

@@ -1,6 +1,7 @@
 #include "setup/cRipassoSorter.h"
 
 #include "bank/cQuesiti.h"
+#include "bank/DataFileFormat.h"
 #include "bank/SorterKeys.h"
 
 #include "setup/BankMemory.h"
@@ -9,7 +10,7 @@
 
 namespace {
 
-constexpr int32_t Cancelled = 9;
+constexpr int32_t Cancelled = DataFileFormat::Annullato;
 enum Group : int32_t { Due = 0, Never = 1, Later = 2 };
 
 }  // namespace
