@@ -29,7 +29,10 @@ constexpr const char* ImportUsage =
     "  --update OLD.dat         keep the positions of the questions of an existing bank\n"
     "  --correct-first          pdf: the right answer is always the first\n"
     "  --key FILE               pdf: the answer key, lines of number and letter (text or PDF)\n"
-    "  --text                   pdf: print the text as read, in reading order, and stop\n";
+    "  --text                   pdf: print the text as read, in reading order, and stop\n"
+    "A pdf INPUT may also be that text (pages begin with a form feed). Items not imported\n"
+    "are told on standard error as INPUT:LINE: reason; exit status 0 when everything was\n"
+    "imported, 1 when something was skipped, 2 for bad usage or an unreadable input.\n";
 
 constexpr const char* Formats[] = {"aiken", "gift", "moodle-xml", "csv", "pdf"};
 
@@ -124,13 +127,26 @@ std::optional<Import::Bank> Read(const ImportOptions& o)
             pdf.key = Import::ParseAnswerKey(keyText, o.key.string(), keyProblems);
             if (pdf.key.empty()) return std::cerr << o.key.string() << ": no answers (number and letter) found\n", std::nullopt;
         }
-        const auto text = Import::ReadPdfText(o.input);
-        if (!text.error.empty()) return std::cerr << input << ": " << text.error << "\n", std::nullopt;
+        // A PDF, or its text as --text prints it (corrected by hand, say).
+        std::vector<Import::PdfLine> lines;
+        if (Import::IsPdf(o.input)) {
+            auto read = Import::ReadPdfText(o.input);
+            if (!read.error.empty()) return std::cerr << input << ": " << read.error << "\n", std::nullopt;
+            lines = std::move(read.lines);
+        } else if (const auto text = ReadText(o.input, o.cp1252)) {
+            lines = Import::LinesFromText(*text);
+        } else {
+            return std::cerr << input << ": cannot read the file\n", std::nullopt;
+        }
         if (o.text) {
-            for (const auto& line : text.lines) std::cout << line.text << "\n";
+            int page = 1;
+            for (const auto& line : lines) {
+                for (; page < line.page; ++page) std::cout << '\f';
+                std::cout << line.text << "\n";
+            }
             return Import::Bank{};
         }
-        auto bank = Import::ReadPdfLines(text.lines, input, pdf);
+        auto bank = Import::ReadPdfLines(lines, input, pdf);
         bank.notes.insert(bank.notes.end(), keyProblems.begin(), keyProblems.end());
         return bank;
     }
@@ -186,7 +202,7 @@ int Import(const Args& args)
     Sort(bank->notes);
     Print(bank->skipped, "");
     Print(bank->notes, " (note)");
-    std::cerr << o.input.string() << ": " << bank->quesiti.size() << " questions in " << bank->argomenti.size()
+    std::cerr << o.input.string() << ": " << bank->quesiti.size() << (bank->quesiti.size() == 1 ? " question in " : " questions in ") << bank->argomenti.size()
               << (bank->argomenti.size() == 1 ? " topic, " : " topics, ") << bank->skipped.size() << " skipped" << update
               << "\n";
 

@@ -6,6 +6,7 @@
 
 #include "bank/TextFile.h"
 
+#include <cctype>
 #include <optional>
 
 namespace Import {
@@ -153,7 +154,8 @@ private:
         q.line = chunk.line;
         q.argomento = m_category;
         // The missing-word form: the choices stand in the blank.
-        q.domanda = after.empty() ? Text(before) : Text(before) + " _____ " + Text(after);
+        const std::string tail = Text(after);
+        q.domanda = Text(before) + (tail.empty() ? "" : " _____" + std::string(std::ispunct(static_cast<unsigned char>(tail[0])) ? "" : " ") + tail);
         q.esatta = right;
         for (const auto& c : choices) q.risposte.push_back(Text(c.text));
         q.spiegazione = Text(general.empty() ? choices[right - 1].feedback : general);

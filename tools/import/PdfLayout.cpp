@@ -5,6 +5,8 @@
 
 #include "tools/BankFormat.h"
 
+#include "bank/TextFile.h"
+
 #include <algorithm>
 #include <optional>
 #include <set>
@@ -281,16 +283,15 @@ std::vector<PdfLine> LinesFromText(std::string_view text)
 {
     std::vector<PdfLine> lines;
     int page = 1;
-    size_t start = 0;
-    while (start <= text.size()) {
-        const size_t end = std::min(text.find_first_of("\n\f", start), text.size());
-        lines.push_back({page, std::string(text.substr(start, end - start))});
-        if (end < text.size() && text[end] == '\f') ++page;
-        start = end + 1;
+    for (std::string_view line : TextFile::SplitLines(text)) {
+        // A page starts where a form feed does; the feed is no line of its own.
+        while (line.starts_with('\f')) {
+            ++page;
+            line.remove_prefix(1);
+        }
+        lines.push_back({page, std::string(line)});
     }
     if (!lines.empty() && lines.back().text.empty()) lines.pop_back();
-    for (auto& l : lines)
-        if (!l.text.empty() && l.text.back() == '\r') l.text.pop_back();
     return lines;
 }
 
@@ -301,42 +302,46 @@ Bank ReadPdfLines(const std::vector<PdfLine>& lines, const std::string& input, c
 
 std::map<int, int> ParseAnswerKey(std::string_view text, const std::string& input, Diagnostics& problems)
 {
-    std::vector<std::pair<std::string_view, int>> tokens;  // with their lines
-    int lineNo = 1;
-    size_t i = 0;
+    // Only lines made of pairs alone count: a page of questions around the grid gives none.
     const auto separator = [](char c) {
-        return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == ';' || c == ',' || c == ':' || c == '='
-               || c == '-' || c == '|';
+        return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == ';' || c == ',' || c == ':' || c == '=' || c == '-'
+               || c == '|';
     };
-    while (i < text.size()) {
-        if (text[i] == '\n') ++lineNo;
-        if (separator(text[i])) {
-            ++i;
-            continue;
-        }
-        const size_t start = i;
-        while (i < text.size() && !separator(text[i])) ++i;
-        std::string_view t = text.substr(start, i - start);
-        if (t.size() > 1 && (t.back() == '.' || t.back() == ')')) t.remove_suffix(1);
-        tokens.emplace_back(t, lineNo);
-    }
     std::map<int, int> key;
     std::set<int> conflicting;
-    for (size_t k = 0; k + 1 < tokens.size(); ++k) {
-        const auto [number, line] = tokens[k];
-        const std::string_view letter = tokens[k + 1].first;
-        if (!AllDigits(number) || letter.size() != 1) continue;
-        const char c = static_cast<char>(letter[0] & ~0x20);
-        if (c < 'A' || c > 'E') continue;
-        const int n = *BankFormat::StrictInt(number), answer = c - 'A' + 1;
-        ++k;
-        if (n < 1 || conflicting.count(n)) continue;
-        const auto [it, added] = key.emplace(n, answer);
-        if (!added && it->second != answer) {
-            problems.push_back({input, line, "the key gives question " + std::to_string(n) + " two answers, "
-                                                 + Letter(it->second) + " and " + Letter(answer) + ": neither is used"});
-            key.erase(it);
-            conflicting.insert(n);
+    int lineNo = 0;
+    for (const std::string_view line : TextFile::SplitLines(text)) {
+        ++lineNo;
+        std::vector<std::string_view> tokens;
+        for (size_t i = 0; i < line.size();) {
+            if (separator(line[i])) {
+                ++i;
+                continue;
+            }
+            const size_t start = i;
+            while (i < line.size() && !separator(line[i])) ++i;
+            std::string_view t = line.substr(start, i - start);
+            if (t.size() > 1 && (t.back() == '.' || t.back() == ')')) t.remove_suffix(1);
+            tokens.push_back(t);
+        }
+        if (tokens.empty() || tokens.size() % 2 != 0) continue;
+        std::vector<std::pair<int, int>> pairs;
+        for (size_t k = 0; k < tokens.size(); k += 2) {
+            const std::string_view letter = tokens[k + 1];
+            const char c = letter.size() == 1 ? static_cast<char>(letter[0] & ~0x20) : '\0';
+            if (!AllDigits(tokens[k]) || c < 'A' || c > 'E') break;
+            pairs.emplace_back(*BankFormat::StrictInt(tokens[k]), c - 'A' + 1);
+        }
+        if (pairs.size() * 2 != tokens.size()) continue;
+        for (const auto& [n, answer] : pairs) {
+            if (n < 1 || conflicting.count(n)) continue;
+            const auto [it, added] = key.emplace(n, answer);
+            if (!added && it->second != answer) {
+                problems.push_back({input, lineNo, "the key gives question " + std::to_string(n) + " two answers, "
+                                                       + Letter(it->second) + " and " + Letter(answer) + ": neither is used"});
+                key.erase(it);
+                conflicting.insert(n);
+            }
         }
     }
     return key;

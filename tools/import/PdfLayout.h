@@ -17,7 +17,8 @@ struct PdfLine {
     std::string text;
 };
 
-// Pages separated by form feeds, as pdftotext writes them.
+// Lines of text, a form feed at the start of a line beginning a new page
+// (pdftotext's plain output, and what `import pdf --text` prints).
 std::vector<PdfLine> LinesFromText(std::string_view text);
 
 struct PdfOptions {
