@@ -52,7 +52,8 @@ private:
     void Answer(std::string_view value, int lineNo)
     {
         if (!m_current) return m_bank.Skip(lineNo, "ANSWER: line without a question");
-        if (value.size() == 1 && value[0] >= 'A' && value[0] <= 'Z') m_current->esatta = value[0] - 'A' + 1;
+        if (value.size() == 1 && ((value[0] >= 'A' && value[0] <= 'Z') || (value[0] >= 'a' && value[0] <= 'z')))
+            m_current->esatta = (value[0] & ~0x20) - 'A' + 1;
         else if (!m_broken) m_broken = "ANSWER: \"" + std::string(value) + "\" is not one letter";
         Finish();
     }

@@ -46,7 +46,8 @@ std::optional<std::string> QuestionProblem(const Question& q)
 {
     if (q.domanda.empty()) return "no question text";
     const int n = static_cast<int>(q.risposte.size());
-    if (n < 2) return "only " + std::to_string(n) + (n == 1 ? " answer" : " answers") + ": at least 2 are needed";
+    if (n == 0) return "no answers";
+    if (n < 2) return "only 1 answer: at least 2 are needed";
     if (n > 5) return std::to_string(n) + " answers: the bank holds at most 5";
     for (int k = 0; k < n; ++k)
         if (q.risposte[k].empty()) return "answer " + Letter(k + 1) + " is empty";

@@ -43,26 +43,35 @@ public:
     Bank Run(std::string_view text)
     {
         csv_parser parser;
-        csv_init(&parser, CSV_STRICT_FINI | CSV_APPEND_NULL);
+        const unsigned char separator = Separator(text);
+        const auto start = [&] {
+            csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_APPEND_NULL);
+            csv_set_delim(&parser, separator);
+        };
+        start();
         const std::unique_ptr<csv_parser, decltype(&csv_free)> owner(&parser, csv_free);
-        csv_set_delim(&parser, Separator(text));
 
         int lineNo = 0;
-        size_t start = 0;
-        while (start < text.size()) {
+        size_t offset = 0;
+        while (offset < text.size()) {
             ++lineNo;
-            const size_t nl = text.find('\n', start);
+            const size_t nl = text.find('\n', offset);
             const size_t end = nl == std::string_view::npos ? text.size() : nl + 1;
-            const std::string_view line = text.substr(start, end - start);
+            const std::string_view line = text.substr(offset, end - offset);
             if (m_rowStart == 0 && !Trim(line).empty()) m_rowStart = lineNo;
             if (csv_parse(&parser, line.data(), line.size(), Field, RowEnd, this) != line.size()) {
-                m_bank.Skip(lineNo, std::string("CSV error: ") + csv_strerror(csv_error(&parser)));
-                return Done();
+                // A quote out of place: that row is lost, reading goes on with the next line.
+                m_bank.Skip(m_rowStart, "a quote out of place (RFC 4180) on line " + std::to_string(lineNo)
+                                            + ": the row is skipped");
+                csv_free(&parser);
+                start();
+                m_cells.clear();
+                m_rowStart = 0;
             }
-            start = end;
+            offset = end;
         }
         if (csv_fini(&parser, Field, RowEnd, this) != 0)
-            m_bank.Skip(m_rowStart, "quoted field never closed: the rest of the file is lost");
+            m_bank.Skip(m_rowStart, "quoted field never closed: the rest of the file is skipped");
         return Done();
     }
 
