@@ -71,4 +71,43 @@ TEST(Import, EachCaseAsItsFolderSays)
     }
 }
 
+TEST(Import, CheckAgainstTellsWhatWouldMoveStatistics)
+{
+    TempDir temp;
+    const fs::path update = Fixtures::Source("import/update/positions");
+    const auto write = [&](const std::string& name, const std::string& source) {
+        const auto compiled = SourceCompiler::Compile(source, name);
+        EXPECT_TRUE(compiled.Ok()) << name;
+        WriteBytes(temp / name, compiled.data);
+        return (temp / name).string();
+    };
+    const std::string old = write("old.dat", ReadBytes(update / "old.txt"));
+    // What --update wrote keeps every position; the same source cut short, or with two questions swapped, does not.
+    const std::string updated = write("updated.dat", ReadBytes(update / "expected.txt"));
+    std::string source = ReadBytes(update / "old.txt");
+    const std::string shorter = write("shorter.dat", source.substr(0, source.find("QI:4,")));
+    const size_t second = source.find("QI:2,"), third = source.find("QI:3,"), fourth = source.find("QI:4,");
+    const std::string swapped = write("swapped.dat", source.substr(0, second) + source.substr(third, fourth - third)
+                                                         + source.substr(second, third - second) + source.substr(fourth));
+    const std::vector<std::tuple<std::string, int, std::string>> table = {
+        {updated, 0, updated + ": OK, 2 topics, 7 questions, every question where it was in " + old + "\n"},
+        {old, 0, old + ": OK, 2 topics, 5 questions, every question where it was in " + old + "\n"},
+        {shorter, 1, shorter + ": positions 4 to 5 of " + old + " are gone; keep them as cancelled (difficulty 9) so "
+                                "that no statistics are lost or given to new questions\n1 problem found\n"},
+        {swapped, 1, swapped + ":10: position 2 holds another question than in " + old + ": \"Una domanda che non c'è "
+                                "più\" instead of \"Quale organo approva il bilancio?\", which is now at position 3; its "
+                                "statistics would go to the other question\n" + swapped + ":16: position 3 holds another "
+                                "question than in " + old + ": \"Quale organo approva il bilancio?\" instead of \"Una "
+                                "domanda che non c'è più\", which is now at position 2; its statistics would go to the "
+                                "other question\n2 problems found\n"},
+    };
+    for (const auto& [bank, exitCode, report] : table) {
+        const auto run = RunTool({"check", bank, "--against", old});
+        EXPECT_EQ(run.exitCode, exitCode) << bank;
+        EXPECT_EQ(exitCode == 0 ? run.out : run.err, report);
+    }
+    EXPECT_EQ(RunTool({"check", old, "--against"}).exitCode, 2);
+    EXPECT_EQ(RunTool({"check", old, "--against", (temp / "missing.dat").string()}).exitCode, 2);
+}
+
 }  // namespace

@@ -23,7 +23,8 @@ Diagnostics CompareBanks(const Bank& current, const Bank& old)
     for (size_t p = 0; p < common; ++p) {
         const Question& now = current.quesiti[p];
         const Question& was = old.quesiti[p];
-        if (now.domanda == was.domanda) continue;
+        // The same text, or the same gazette number (a corrected question, as --update keeps it): the same question.
+        if (now.domanda == was.domanda || now.numero == was.numero) continue;
         std::string where;
         const auto range = positions.equal_range(was.domanda);
         for (auto it = range.first; it != range.second; ++it)
