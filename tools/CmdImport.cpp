@@ -74,6 +74,12 @@ bool Parse(const Args& args, ImportOptions& o, std::string& why)
         else if (a.starts_with("-") && a != "-") return why = "unknown option " + a, false;
         else positional.push_back(a);
     }
+    for (const auto& name : [&] {
+             std::vector<std::string> names = {o.rules.defaultTopic};
+             for (const auto& r : o.rules.ranges) names.push_back(r.name);
+             return names;
+         }())
+        if (const auto problem = Import::TextProblem(name)) return why = "topic \"" + name + "\": " + *problem, false;
     if (positional.size() != 2) return why = "FORMAT and INPUT are needed", false;
     o.format = positional[0];
     o.input = positional[1];

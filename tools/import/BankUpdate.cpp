@@ -14,6 +14,33 @@ namespace {
 
 std::string Numbered(const Question& q) { return "question " + std::to_string(q.numero); }
 
+// A text carried over from the old bank as the source can hold it: a damaged
+// bank may decode to line breaks, control characters or bytes cp1252 leaves
+// undefined (U+FFFD), each of which becomes a blank. True when one did.
+bool Carry(std::string& text)
+{
+    bool changed = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if ((c < 0x20 && c != '\t') || c == 0x7F) {
+            text[i] = ' ';
+            changed = true;
+        } else if (text.compare(i, 3, "\xEF\xBF\xBD") == 0) {
+            text.replace(i, 3, " ");
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+bool Carry(Question& q)
+{
+    bool changed = false;
+    for (auto* text : {&q.domanda, &q.spiegazione, &q.brano, &q.immagine, &q.nota, &q.argomento}) changed |= Carry(*text);
+    for (auto& r : q.risposte) changed |= Carry(r);
+    return changed;
+}
+
 void Inherit(Question& q, const Question& old)
 {
     for (auto [mine, theirs] : {std::pair{&q.spiegazione, &old.spiegazione}, {&q.brano, &old.brano},
@@ -65,7 +92,10 @@ UpdateCounts Update(Bank& imported, const Bank& old)
     int next = numbers.empty() ? 1 : *numbers.rbegin() + 1;
     for (const auto& q : old.quesiti) next = std::max(next, q.numero + 1);
     for (size_t p = 0; p < oldCount; ++p) {
-        const Question& was = old.quesiti[p];
+        Question was = old.quesiti[p];
+        if (Carry(was))
+            imported.Note(0, "position " + std::to_string(p + 1) + " of the old bank holds control characters or "
+                                 "undefined bytes: blanks here");
         if (slot[p]) {
             Question q = imported.quesiti[*slot[p]];
             if (q.esatta != was.esatta && Identity(q) == Identity(was)) {

@@ -179,7 +179,12 @@ private:
             }
         }
         size_t textStart = 0;
-        if (const int letter = ChoiceLetter(line, &textStart, true); letter > 0 && m_current) {
+        int letter = ChoiceLetter(line, &textStart, true);
+        // Answers run A to E in the case their A had: a wrapped line starting "e." or "o." is text.
+        const bool lower = letter > 0 && line[0] >= 'a';
+        if (letter > 5 || (m_current && !m_current->risposte.empty() && lower != m_lowerLetters)) letter = 0;
+        if (letter > 0 && m_current) {
+            if (m_current->risposte.empty() && letter == 1) m_lowerLetters = lower;
             const int expected = static_cast<int>(m_current->risposte.size()) + 1;
             if (letter == expected) {
                 m_current->risposte.emplace_back(Trim(line.substr(textStart)));
@@ -275,6 +280,7 @@ private:
     std::map<int, int> m_numbers;  // number -> line
     int m_last = 0;
     size_t m_headingEnd = 0;
+    bool m_lowerLetters = false;
 };
 
 }  // namespace

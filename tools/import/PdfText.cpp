@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <spawn.h>
+#include <thread>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,62 +26,87 @@ struct Run {
     int status = -1;  // exit status; -1 when killed
 };
 
-// The program run with these arguments (no shell), its output and error output read whole.
-Run RunProgram(const std::vector<std::string>& args)
+// An unlinked scratch file: the child writes into it, the parent reads it back.
+int ScratchFile()
 {
-    Run run;
-    char errName[] = "/tmp/tq-pdftotext-XXXXXX";
-    const int errFd = mkstemp(errName);
-    int out[2];
-    if (errFd < 0 || pipe(out) != 0) {
-        if (errFd >= 0) close(errFd), unlink(errName);
-        run.err = "cannot start pdftotext";
-        return run;
-    }
-    unlink(errName);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, errFd, STDERR_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    std::vector<char*> argv;
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    if (spawned != 0) {
-        close(out[0]);
-        close(errFd);
-        run.err = spawned == ENOENT ? "pdftotext not found: install poppler-utils" : "cannot start pdftotext";
-        return run;
-    }
-    run.started = true;
+    char name[] = "/tmp/tq-pdftotext-XXXXXX";
+    const int fd = mkstemp(name);
+    if (fd >= 0) unlink(name);
+    return fd;
+}
+
+std::string ReadBack(int fd)
+{
+    std::string data;
     char buffer[65536];
-    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) != 0;) {
+    lseek(fd, 0, SEEK_SET);
+    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) != 0;) {
         if (n < 0) {
             if (errno == EINTR) continue;
             break;
         }
-        run.out.append(buffer, static_cast<size_t>(n));
+        data.append(buffer, static_cast<size_t>(n));
     }
-    close(out[0]);
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    lseek(errFd, 0, SEEK_SET);
-    for (ssize_t n; (n = read(errFd, buffer, sizeof buffer)) > 0;) run.err.append(buffer, static_cast<size_t>(n));
-    close(errFd);
-    return run;
+    close(fd);
+    return data;
 }
+
+// The programs run at the same time with these arguments (no shell), each one's
+// output and error output read whole once all have ended.
+std::vector<Run> RunPrograms(const std::vector<std::vector<std::string>>& commands)
+{
+    struct Child {
+        pid_t pid = 0;
+        int out = -1, err = -1;
+    };
+    std::vector<Run> runs(commands.size());
+    std::vector<Child> children(commands.size());
+    for (size_t k = 0; k < commands.size(); ++k) {
+        Child& c = children[k];
+        c.out = ScratchFile();
+        c.err = ScratchFile();
+        if (c.out < 0 || c.err < 0) {
+            runs[k].err = "cannot start pdftotext: no temporary file";
+            continue;
+        }
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, c.out, STDOUT_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, c.err, STDERR_FILENO);
+        std::vector<char*> argv;
+        for (const auto& a : commands[k]) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        const int spawned = posix_spawnp(&c.pid, argv[0], &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        if (spawned != 0) {
+            runs[k].err = spawned == ENOENT ? commands[k][0] + " not found: install poppler-utils"
+                                            : "cannot start " + commands[k][0];
+            c.pid = 0;
+        }
+    }
+    for (size_t k = 0; k < commands.size(); ++k) {
+        Child& c = children[k];
+        if (c.pid > 0) {
+            int status = 0;
+            while (waitpid(c.pid, &status, 0) < 0 && errno == EINTR) {}
+            runs[k].started = true;
+            runs[k].status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        if (c.out >= 0) runs[k].out = ReadBack(c.out);
+        if (c.err >= 0) runs[k].err += ReadBack(c.err);
+    }
+    return runs;
+}
+
+Run RunProgram(const std::vector<std::string>& args) { return std::move(RunPrograms({args}).front()); }
 
 std::string Failure(const Run& run)
 {
     if (!run.started) return run.err;
+    if (run.status < 0) return "pdftotext ended abnormally";
     std::string why(Trim(run.err));
     if (const size_t nl = why.find('\n'); nl != std::string::npos) why.erase(nl);
-    return "pdftotext could not read it" + (why.empty() ? std::string() : ": " + why);
+    return "poppler cannot read the PDF" + (why.empty() ? std::string() : ": " + why);
 }
 
 struct Box {
@@ -138,12 +164,38 @@ std::vector<PdfLine> LinesFromBoxes(std::string_view xhtml)
 PdfTextResult ReadPdfText(const std::filesystem::path& pdf)
 {
     PdfTextResult result;
-    const auto run = RunProgram({"pdftotext", "-enc", "UTF-8", "-bbox-layout", std::filesystem::absolute(pdf).string(), "-"});
-    if (run.status != 0) {
-        result.error = Failure(run);
+    // An absolute path never reads as an option.
+    const std::string path = std::filesystem::absolute(pdf).string();
+    const auto info = RunProgram({"pdfinfo", path});
+    if (info.status != 0) {
+        result.error = Failure(info);
         return result;
     }
-    result.lines = LinesFromBoxes(run.out);
+    int pages = 0;
+    if (const size_t at = info.out.find("\nPages:"); at != std::string::npos) pages = std::atoi(info.out.c_str() + at + 7);
+    // pdftotext reads one page after the other: a share of the pages for each core.
+    const int parts = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 4);
+    const int per = std::max(1, (pages + parts - 1) / parts);
+    std::vector<std::vector<std::string>> commands;
+    for (int first = 1; first <= std::max(pages, 1); first += per)
+        commands.push_back({"pdftotext", "-enc", "UTF-8", "-bbox-layout", "-f", std::to_string(first), "-l",
+                            std::to_string(std::max(first + per - 1, first)), path, "-"});
+    int pageBase = 0;
+    for (const auto& run : RunPrograms(commands)) {
+        if (run.status != 0) {
+            result.lines.clear();
+            result.error = Failure(run);
+            return result;
+        }
+        auto lines = LinesFromBoxes(run.out);
+        int last = 0;
+        for (auto& line : lines) {
+            last = std::max(last, line.page);
+            line.page += pageBase;
+        }
+        pageBase += std::max(last, per);
+        result.lines.insert(result.lines.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
+    }
     if (result.lines.empty()) result.error = "no text in the PDF (a scanned document?)";
     return result;
 }
