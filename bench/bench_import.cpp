@@ -1,5 +1,5 @@
 // Importing a published bank: 5,000 questions of a synthetic bank laid out in
-// two columns (bench/PublishedDocument) and made into a PDF by LibreOffice,
+// two columns at 9.4 points, about 470 pages (bench/PublishedDocument), made into a PDF by LibreOffice
 // outside the timing. Timed: the whole `import pdf --correct-first` (pdftotext,
 // reading order, questions, rules, the source and its compilation), and the
 // reading of the questions alone from the extracted lines.
@@ -42,7 +42,7 @@ const fs::path& Pdf()
         const auto doc = BenchScratch() / "banca.fodt";
         std::FILE* f = std::fopen(doc.c_str(), "wb");
         const std::string xml =
-            PublishedDocument::Write(PublishedDocument::FromDataFile(BankGenerator::Generate({Questions, 8, 42})), {});
+            PublishedDocument::Write(PublishedDocument::FromDataFile(BankGenerator::Generate({Questions, 8, 42})), {2, 9.4});
         std::fwrite(xml.data(), 1, xml.size(), f);
         std::fclose(f);
         std::string log;
