@@ -24,6 +24,9 @@ std::pair<uint32_t, size_t> CodePointAt(std::string_view s, size_t i)
         if ((c & 0xC0) != 0x80) return {0xFFFD, 1};
         cp = (cp << 6) | (c & 0x3F);
     }
+    // Overlong forms, surrogates and code points past Unicode are no UTF-8.
+    const uint32_t least = n == 2 ? 0x80 : n == 3 ? 0x800 : n == 4 ? 0x10000 : 0;
+    if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return {0xFFFD, 1};
     return {cp, n};
 }
 
