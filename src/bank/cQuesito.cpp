@@ -95,6 +95,7 @@ void cQuesito::ShuffleAnswers(int32_t n)
     if (n > MaxRisposte) n = MaxRisposte;
     if (n < 2) return;
     const auto copy = m_risposte;
+    const auto ordine = m_ordine;
     std::array<bool, MaxRisposte> taken{};
     const int32_t correct = RispostaCorretta;
     const int32_t given = RispostaData;
@@ -105,9 +106,35 @@ void cQuesito::ShuffleAnswers(int32_t n)
         } while (j > n || taken[static_cast<size_t>(j - 1)]);
         taken[static_cast<size_t>(j - 1)] = true;
         m_risposte[static_cast<size_t>(i - 1)] = copy[static_cast<size_t>(j - 1)];
+        m_ordine[static_cast<size_t>(i - 1)] = ordine[static_cast<size_t>(j - 1)];
         if (correct == j) RispostaCorretta = i;
         if (given == j) RispostaData = i;
     }
+}
+
+bool cQuesito::SetOrdineRisposte(const Ordine& ordine)
+{
+    const int32_t n = NumRisposte();
+    std::array<bool, MaxRisposte> seen{};
+    for (size_t i = 0; i < ordine.size(); ++i) {
+        const int k = ordine[i];
+        if (k < 1 || k > MaxRisposte || seen[static_cast<size_t>(k - 1)]) return false;
+        seen[static_cast<size_t>(k - 1)] = true;
+        // The shown answers are the bank's non-empty ones, all of them.
+        if ((static_cast<int32_t>(i) < n) != (k <= n)) return false;
+    }
+    // The bank's own texts, back from the order they are shown in now.
+    std::array<std::string, MaxRisposte> bank;
+    for (size_t i = 0; i < m_ordine.size(); ++i) bank[static_cast<size_t>(m_ordine[i] - 1)] = m_risposte[i];
+    const int8_t correct = RispostaCorretta >= 1 && RispostaCorretta <= MaxRisposte
+                               ? m_ordine[static_cast<size_t>(RispostaCorretta - 1)]
+                               : 0;
+    for (size_t i = 0; i < ordine.size(); ++i) {
+        m_risposte[i] = bank[static_cast<size_t>(ordine[i] - 1)];
+        if (ordine[i] == correct) RispostaCorretta = static_cast<int32_t>(i) + 1;
+    }
+    m_ordine = ordine;
+    return true;
 }
 
 int32_t cQuesito::NumRisposte() const

@@ -1,21 +1,48 @@
 #include "setup/AnswerLog.h"
 
 #include "setup/Clock.h"
+#include "setup/SettingsLine.h"
 
+#include <algorithm>
 #include <charconv>
+#include <fstream>
 
-namespace AnswerLog {
-
-std::string Line(const std::string& when, int32_t codice, bool right)
-{
-    return "DOM:" + when + "|" + std::to_string(codice) + "|" + (right ? "1" : "0");
+namespace {
+constexpr std::string_view Prefix = "DOM:";
 }
 
-std::optional<Answer> Parse(std::string_view line)
+void AnswerLog::WriteBuild(const TestRequest& request) const { Append(BuildLine(request, Clock::NowText())); }
+
+void AnswerLog::WriteAnswer(int32_t codice, bool right) const { Append(Line(Clock::NowText(), codice, right)); }
+
+void AnswerLog::WriteReset(int32_t topic) const { Append(ResetLine(Clock::NowText(), topic)); }
+
+std::string AnswerLog::ResetLine(const std::string& when, int32_t topic)
 {
-    constexpr std::string_view prefix = "DOM:";
-    if (line.substr(0, prefix.size()) != prefix) return std::nullopt;
-    line.remove_prefix(prefix.size());
+    return std::string(Prefix) + when + "|AZZERA|" + std::to_string(std::max(topic, 0));
+}
+
+std::string AnswerLog::BuildLine(const TestRequest& request, const std::string& when)
+{
+    return std::string(Prefix) + SettingsLine::DescribeSettings(request, when);
+}
+
+std::string AnswerLog::Line(const std::string& when, int32_t codice, bool right)
+{
+    return std::string(Prefix) + when + "|" + std::to_string(codice) + "|" + (right ? "1" : "0");
+}
+
+void AnswerLog::Append(const std::string& line) const
+{
+    if (m_file.empty()) return;
+    std::ofstream out(m_file, std::ios::binary | std::ios::app);
+    if (out) out << line << "\r\n";
+}
+
+std::optional<AnswerLog::Answer> AnswerLog::Parse(std::string_view line)
+{
+    if (line.substr(0, Prefix.size()) != Prefix) return std::nullopt;
+    line.remove_prefix(Prefix.size());
     // Exactly three fields; a test-build line has ten.
     const size_t bar1 = line.find('|');
     if (bar1 == std::string_view::npos) return std::nullopt;
@@ -34,5 +61,3 @@ std::optional<Answer> Parse(std::string_view line)
     answer.right = outcome == "1";
     return answer;
 }
-
-}  // namespace AnswerLog

@@ -8,6 +8,8 @@ namespace BuildConstants {
 inline constexpr std::string_view CompetitionTitle = "Comune di Roccalvento - 14 istruttori amministrativi";
 inline constexpr std::string_view DataFileName = "rcv14.dat";
 inline constexpr std::string_view ProductName = "Tessarondequiz";
+// Data file of the second language area; this competition has none.
+inline constexpr std::string_view AltDataFileName = "";
 
 // Exam simulation: one entry drawing 50 questions of any topic and difficulty, in 0 h 50 min.
 inline constexpr int ExamTopic = 0;
