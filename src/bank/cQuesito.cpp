@@ -94,7 +94,8 @@ void cQuesito::ShuffleAnswers(int32_t n)
     // Answers exist at 1..5 only; a larger count could never finish drawing.
     if (n > MaxRisposte) n = MaxRisposte;
     if (n < 2) return;
-    const auto copy = m_risposte;
+    // Moved, not copied: a copy of every answer text was most of a shuffle's cost.
+    auto copy = std::move(m_risposte);
     const auto ordine = m_ordine;
     std::array<bool, MaxRisposte> taken{};
     const int32_t correct = RispostaCorretta;
@@ -105,11 +106,12 @@ void cQuesito::ShuffleAnswers(int32_t n)
             j = (static_cast<int32_t>(BankRandom::Next() * 256.0) & 7) + 1;
         } while (j > n || taken[static_cast<size_t>(j - 1)]);
         taken[static_cast<size_t>(j - 1)] = true;
-        m_risposte[static_cast<size_t>(i - 1)] = copy[static_cast<size_t>(j - 1)];
+        m_risposte[static_cast<size_t>(i - 1)] = std::move(copy[static_cast<size_t>(j - 1)]);
         m_ordine[static_cast<size_t>(i - 1)] = ordine[static_cast<size_t>(j - 1)];
         if (correct == j) RispostaCorretta = i;
         if (given == j) RispostaData = i;
     }
+    for (size_t k = static_cast<size_t>(n); k < copy.size(); ++k) m_risposte[k] = std::move(copy[k]);
 }
 
 bool cQuesito::SetOrdineRisposte(const Ordine& ordine)

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 // The bank's log, append-only, CR LF line ends: the one writer and reader of
 // its lines. A test build: "DOM:" + the settings line (SettingsLine). An
@@ -36,9 +37,18 @@ public:
         int32_t codice = 0;
         bool right = false;
     };
+    struct Reset {
+        int32_t day = 0;
+        int32_t topic = 0;  // a topic ID, or 0 for every question of the bank
+    };
+    struct Build {
+        int32_t day = 0;
+        TestRequest request;  // what the settings line holds of it
+    };
+    using Entry = std::variant<Answer, Reset, Build>;
 
-    // Nothing for a test-build line, a damaged line or a date that does not parse.
-    static std::optional<Answer> Parse(std::string_view line);
+    // Nothing for a damaged line or a date that does not parse.
+    static std::optional<Entry> Parse(std::string_view line);
 
 private:
     void Append(const std::string& line) const;

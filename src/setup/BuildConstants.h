@@ -18,6 +18,14 @@ inline constexpr int ExamQuestions = 50;
 inline constexpr int ExamHours = 0;
 inline constexpr int ExamMinutes = 50;
 
+// The competition's scoring: points for a right, a wrong and a blank answer,
+// and the pass mark in thirtieths.
+inline constexpr double PointsRight = 1.0;
+inline constexpr double PointsWrong = -0.33;
+inline constexpr double PointsBlank = 0.0;
+inline constexpr double PassMark = 21.0;
+inline constexpr double MarkScale = 30.0;
+
 // Topics covered by "TUTTI I QUESITI".
 inline constexpr int FirstTopic = 1;
 inline constexpr int LastTopic = 3;

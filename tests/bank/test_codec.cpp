@@ -28,20 +28,29 @@ TEST(Codec, EveryByteInEveryPositionComesBackFromItsStoredForm)
     EXPECT_EQ(Decode(Encode("abcd")), "abcd  ");
 }
 
-TEST(Codec, StoredTextsDecodeAsTheTableSays)
+class StoredText : public ::testing::TestWithParam<support::TableRow> {};
+
+TEST_P(StoredText, DecodesAsTheTableSays)
 {
-    for (const auto& row : support::Table(Source("codec/decode.tsv")))
-        EXPECT_EQ(Decode(row.at(0)), row.at(1)) << row[0];
+    const auto& row = GetParam().cells;
+    EXPECT_EQ(Decode(row.at(0)), row.at(1)) << row[0];
 }
 
-TEST(DisplayCleaning, TextsShowAsTheTableSays)
+INSTANTIATE_TEST_SUITE_P(Codec, StoredText, ::testing::ValuesIn(support::TableRows(Source("codec/decode.tsv"))),
+                         support::RowName);
+
+class DisplayText : public ::testing::TestWithParam<support::TableRow> {};
+
+TEST_P(DisplayText, ShowsAsTheTableSays)
 {
-    for (const auto& row : support::Table(Source("codec/display.tsv"))) {
-        cQuesito q;
-        q.Descrizione = Encode(row.at(0));
-        EXPECT_EQ(q.VisualDescrizione(), row.at(1)) << row[0];
-    }
+    const auto& row = GetParam().cells;
+    cQuesito q;
+    q.Descrizione = Encode(row.at(0));
+    EXPECT_EQ(q.VisualDescrizione(), row.at(1)) << row[0];
 }
+
+INSTANTIATE_TEST_SUITE_P(DisplayCleaning, DisplayText,
+                         ::testing::ValuesIn(support::TableRows(Source("codec/display.tsv"))), support::RowName);
 
 TEST(DisplayCleaning, EveryGetterShowsItsOwnField)
 {

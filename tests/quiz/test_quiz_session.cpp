@@ -81,30 +81,35 @@ protected:
 
 }  // namespace
 
-TEST_F(QuizSessionTest, QuestionCycle)
+// One row of tests/fixtures/quiz/cycles.tsv.
+class QuestionCycle : public QuizSessionTest, public ::testing::WithParamInterface<support::TableRow> {};
+
+TEST_P(QuestionCycle, GoesAsTheTableSays)
 {
-    for (const auto& c : support::Table(support::Fixtures::Source("quiz/cycles.tsv"))) {
-        ASSERT_EQ(c.size(), 9u) << c[0];
-        SCOPED_TRACE(c[0] + " " + c[1] + " " + c[4]);
-        Make(c[0]);
-        if (c[3] == "-") {
-            session->StartTest(std::stoi(c[1]), std::stoi(c[2]));
-        } else {
-            TestRecord left = TestRecord::Of({}, *set, std::stoi(c[1]));
-            left.Passed = std::stoi(c[2]);
-            left.HasViews = true;
-            for (size_t i = 0; i < left.Items.size(); ++i) left.Items[i].ViewCounted = c[3][i] == '1';
-            session->ResumeTest(left);
-        }
-        Play(c[4]);
-        EXPECT_EQ(view.shown, c[5]);
-        std::string views;
-        for (const auto& q : *set) views += std::to_string(store->ReadRecord(q->Codice).nVisualizzate);
-        EXPECT_EQ(views, c[6]);
-        EXPECT_EQ(view.counter, c[7]);
-        EXPECT_EQ(view.score, c[8]);
+    const auto& c = GetParam().cells;
+    ASSERT_EQ(c.size(), 9u);
+    Make(c[0]);
+    if (c[3] == "-") {
+        session->StartTest(std::stoi(c[1]), std::stoi(c[2]));
+    } else {
+        TestRecord left = TestRecord::Of({}, *set, std::stoi(c[1]));
+        left.Passed = std::stoi(c[2]);
+        left.HasViews = true;
+        for (size_t i = 0; i < left.Items.size(); ++i) left.Items[i].ViewCounted = c[3][i] == '1';
+        session->ResumeTest(left);
     }
+    Play(c[4]);
+    EXPECT_EQ(view.shown, c[5]);
+    std::string views;
+    for (const auto& q : *set) views += std::to_string(store->ReadRecord(q->Codice).nVisualizzate);
+    EXPECT_EQ(views, c[6]);
+    EXPECT_EQ(view.counter, c[7]);
+    EXPECT_EQ(view.score, c[8]);
 }
+
+INSTANTIATE_TEST_SUITE_P(Cycles, QuestionCycle,
+                         ::testing::ValuesIn(support::TableRows(support::Fixtures::Source("quiz/cycles.tsv"))),
+                         support::RowName);
 
 TEST_F(QuizSessionTest, AnswersAreRecordedLoggedAndMarked)
 {

@@ -1,5 +1,7 @@
 #include "support/Files.h"
 
+#include <cctype>
+
 #include "bank/Cp1252.h"
 #include "bank/TextFile.h"
 
@@ -98,23 +100,42 @@ std::string BankText(std::initializer_list<std::string_view> lines, std::string_
     return out;
 }
 
-std::vector<std::vector<std::string>> Table(const fs::path& path)
+std::vector<TableRow> TableRows(const fs::path& path)
 {
-    std::vector<std::vector<std::string>> rows;
+    std::vector<TableRow> rows;
     const std::string text = Cp1252File(path);
+    int number = 0;
     for (const std::string_view line : TextFile::SplitLines(text)) {
+        ++number;
         if (line.empty() || line.starts_with('#')) continue;
-        std::vector<std::string> cells;
+        TableRow row{path.stem().string(), number, {}};
         for (size_t start = 0;;) {
             const size_t tab = line.find('\t', start);
-            cells.push_back(Unescape(line.substr(start, tab == std::string_view::npos ? tab : tab - start)));
+            row.cells.push_back(Unescape(line.substr(start, tab == std::string_view::npos ? tab : tab - start)));
             if (tab == std::string_view::npos) break;
             start = tab + 1;
         }
-        rows.push_back(std::move(cells));
+        rows.push_back(std::move(row));
     }
     return rows;
 }
+
+std::vector<std::vector<std::string>> Table(const fs::path& path)
+{
+    std::vector<std::vector<std::string>> rows;
+    for (auto& row : TableRows(path)) rows.push_back(std::move(row.cells));
+    return rows;
+}
+
+std::string RowName(const ::testing::TestParamInfo<TableRow>& info)
+{
+    std::string name = info.param.file + "_line_" + std::to_string(info.param.line);
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    return name;
+}
+
+void PrintTo(const TableRow& row, std::ostream* os) { *os << row.file << ":" << row.line; }
 
 std::string ReadableBank(const fs::path& path)
 {

@@ -2,6 +2,8 @@
 
 // Scratch folders, whole files, readable banks and the fixture files of tests/fixtures.
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -38,6 +40,18 @@ std::string BankText(std::initializer_list<std::string_view> lines, std::string_
 // each cell in cp1252 with the escapes "\xHH" (a byte), "\r", "\n", "\t" and
 // "\\"; blank lines and "#" lines are skipped.
 std::vector<std::vector<std::string>> Table(const fs::path& path);
+
+// One row of a table file with the line it stands on, for one named test per row
+// (INSTANTIATE_TEST_SUITE_P(..., ValuesIn(TableRows(path)), RowName)).
+struct TableRow {
+    std::string file;  // the table's name, without folder and extension
+    int line = 0;
+    std::vector<std::string> cells;
+};
+std::vector<TableRow> TableRows(const fs::path& path);
+// "decode_line_12"
+std::string RowName(const ::testing::TestParamInfo<TableRow>& info);
+void PrintTo(const TableRow& row, std::ostream* os);
 
 // A data file from a readable bank file (UTF-8), damaged ones too: every
 // line, with the escapes of Table, as BankText takes it, except that a text

@@ -46,12 +46,14 @@ TEST_F(AppTest, TheStartWindowOpensAndTheProgramEndsWithTheLastWindow)
     // A restart closes one window and shows the next within one event.
     Windows<frmStart>().front()->close();
     frmStart::ShowNew();
-    QTest::qWait(50);
+    // The check runs after the current event: once the queue is empty it has run.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     EXPECT_EQ(quits, 0);
     ASSERT_EQ(Windows<frmStart>().size(), 1u);
     Click(Windows<frmStart>().front(), "cmdEsci");
-    QTest::qWait(50);
-    EXPECT_EQ(quits, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&quits] { return quits == 1; }, 5000));
     watcher.reset();
     app->setQuitOnLastWindowClosed(true);
 }

@@ -44,16 +44,18 @@ QString Apply(const QString& rule, const QStringList& a)
     return {};
 }
 
-TEST(StartRules, EveryCaseOfTheTable)
+class StartRule : public ::testing::TestWithParam<support::TableRow> {};
+
+TEST_P(StartRule, GivesWhatTheTableSays)
 {
-    const auto table = support::Table(support::Fixtures::Source("start/rules.txt"));
-    ASSERT_FALSE(table.empty());
-    for (const auto& row : table) {
-        QStringList cells;
-        for (const auto& cell : row) cells << QtText::FromCp1252(cell);
-        const QString rule = cells.takeFirst(), expected = cells.takeLast();
-        EXPECT_EQ(Apply(rule, cells), expected) << (rule + " " + cells.join("|")).toStdString();
-    }
+    QStringList cells;
+    for (const auto& cell : GetParam().cells) cells << QtText::FromCp1252(cell);
+    const QString rule = cells.takeFirst(), expected = cells.takeLast();
+    EXPECT_EQ(Apply(rule, cells), expected) << (rule + " " + cells.join("|")).toStdString();
 }
+
+INSTANTIATE_TEST_SUITE_P(StartRules, StartRule,
+                         ::testing::ValuesIn(support::TableRows(support::Fixtures::Source("start/rules.txt"))),
+                         support::RowName);
 
 }  // namespace
