@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace {
@@ -43,33 +44,47 @@ std::string FormatOf(const std::string& group, const fs::path& input)
     return ext == ".csv" ? "csv" : ext == ".gift" ? "gift" : ext == ".xml" ? "moodle-xml" : "aiken";
 }
 
-TEST(Import, EachCaseAsItsFolderSays)
+// Every case folder of every format, one named test each ("csv_malformed").
+std::vector<fs::path> AllCases()
 {
-    for (const std::string group : {"aiken", "gift", "moodle-xml", "csv", "pdf", "update"}) {
-        for (const auto& dir : Fixtures::Cases("import/" + group)) {
-            SCOPED_TRACE(dir.string());
-            TempDir temp;
-            const fs::path input = InputOf(dir);
-            std::vector<std::string> args = {"import", FormatOf(group, input), input.string()};
-            for (const auto& a : Lines(dir / "args.txt")) args.push_back(fs::exists(dir / a) ? (dir / a).string() : a);
-            if (fs::exists(dir / "old.txt")) {
-                const auto old = SourceCompiler::CompileFile(dir / "old.txt");
-                ASSERT_TRUE(old.Ok());
-                WriteBytes(temp / "old.dat", old.data);
-                args.insert(args.end(), {"--update", (temp / "old.dat").string()});
-            }
-            const auto run = RunTool(args);
-            const std::string where = dir.string() + "/";
-            ExpectFile(dir / "expected.txt", run.out);
-            ExpectFile(dir / "diagnostics.txt", Replaced(Replaced(run.err, where, ""), temp.path().string() + "/", ""));
-            ExpectFile(dir / "status.txt", std::to_string(run.exitCode) + "\n");
-            if (!run.out.empty()) {
-                const auto compiled = SourceCompiler::Compile(run.out, "expected.txt");
-                EXPECT_TRUE(compiled.Ok()) << (compiled.errors.empty() ? "" : compiled.errors.front().ToString());
-            }
-        }
+    std::vector<fs::path> cases;
+    for (const std::string group : {"aiken", "gift", "moodle-xml", "csv", "pdf", "update"})
+        for (const auto& dir : Fixtures::Cases("import/" + group)) cases.push_back(dir);
+    return cases;
+}
+
+class ImportCase : public ::testing::TestWithParam<fs::path> {};
+
+TEST_P(ImportCase, AsItsFolderSays)
+{
+    const fs::path& dir = GetParam();
+    const std::string group = dir.parent_path().filename().string();
+    TempDir temp;
+    const fs::path input = InputOf(dir);
+    std::vector<std::string> args = {"import", FormatOf(group, input), input.string()};
+    for (const auto& a : Lines(dir / "args.txt")) args.push_back(fs::exists(dir / a) ? (dir / a).string() : a);
+    if (fs::exists(dir / "old.txt")) {
+        const auto old = SourceCompiler::CompileFile(dir / "old.txt");
+        ASSERT_TRUE(old.Ok());
+        WriteBytes(temp / "old.dat", old.data);
+        args.insert(args.end(), {"--update", (temp / "old.dat").string()});
+    }
+    const auto run = RunTool(args);
+    const std::string where = dir.string() + "/";
+    ExpectFile(dir / "expected.txt", run.out);
+    ExpectFile(dir / "diagnostics.txt", Replaced(Replaced(run.err, where, ""), temp.path().string() + "/", ""));
+    ExpectFile(dir / "status.txt", std::to_string(run.exitCode) + "\n");
+    if (!run.out.empty()) {
+        const auto compiled = SourceCompiler::Compile(run.out, "expected.txt");
+        EXPECT_TRUE(compiled.Ok()) << (compiled.errors.empty() ? "" : compiled.errors.front().ToString());
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, ImportCase, ::testing::ValuesIn(AllCases()), [](const auto& info) {
+    std::string name = info.param.parent_path().filename().string() + "_" + info.param.filename().string();
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+});
 
 TEST(Import, CheckAgainstTellsWhatWouldMoveStatistics)
 {
