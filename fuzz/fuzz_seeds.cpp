@@ -2,7 +2,8 @@
 // OUT/load and OUT/check get the fixture banks compiled by the bank tool's compiler, small
 // generated banks and the hand-picked files of HANDPICKED/load; OUT/decode gets every encoded
 // text of those banks and the hand-picked files of HANDPICKED/decode; OUT/session gets the
-// suspended tests of HANDPICKED/session.
+// suspended tests of HANDPICKED/session; OUT/aiken, gift, csv, moodlexml and pdftext get the
+// inputs of the import case folders (FIXTURES/import/<format>/<case>/input.*).
 #include "bank/TextFile.h"
 
 #include "tools/SourceCompiler.h"
@@ -56,7 +57,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const fs::path out = argv[1];
-    for (const char* sub : {"load", "check", "decode", "session"}) fs::create_directories(out / sub);
+    for (const char* sub : {"load", "check", "decode", "session", "aiken", "gift", "csv", "moodlexml", "pdftext"})
+        fs::create_directories(out / sub);
 
     int fixtures = 0;
     for (const auto& path : FilesIn(argv[2])) {
@@ -82,6 +84,19 @@ int main(int argc, char** argv)
     for (const auto& path : FilesIn(fs::path(argv[3]) / "session"))
         if (const auto data = TextFile::ReadAll(path)) Write(out / "session" / path.filename(), *data);
 
+    int imports = 0;
+    for (const auto& [format, target] : std::vector<std::pair<std::string, std::string>>{
+             {"aiken", "aiken"}, {"gift", "gift"}, {"csv", "csv"}, {"moodle-xml", "moodlexml"}, {"pdf", "pdftext"}}) {
+        std::error_code ec;
+        for (const auto& dir : fs::directory_iterator(fs::path(argv[2]) / "import" / format, ec))
+            for (const auto& path : FilesIn(dir.path()))
+                if (path.stem() == "input" || path.stem() == "key")
+                    if (const auto data = TextFile::ReadAll(path)) {
+                        Write(out / target / (dir.path().filename().string() + "-" + path.filename().string()), *data);
+                        ++imports;
+                    }
+    }
+    std::printf("seeds: %d import inputs; ", imports);
     std::printf("seeds: %d fixture banks, %zu encoded texts\n", fixtures, g_encoded.size());
     return 0;
 }

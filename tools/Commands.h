@@ -25,6 +25,7 @@ int Summary(const Args& args);
 int Draw(const Args& args);
 int Resume(const Args& args);
 int Print(const Args& args);
+int Import(const Args& args);
 
 // Loads a data file with the program's own loader; fails, with a message on
 // stderr, when the file cannot be read (the loader alone would give an empty bank).

@@ -23,7 +23,8 @@ struct Command {
 constexpr Command Commands[] = {
     {"encode", "SOURCE OUT.dat", 2, "compile a readable bank (UTF-8) into a data file", BankTool::Encode},
     {"dump", "BANK.dat", 1, "print the bank as JSON Lines, as the program loads it", BankTool::Dump},
-    {"check", "BANK.dat", 1, "report every problem of a data file, with line numbers", BankTool::Check},
+    {"check", "BANK.dat [--against OLD.dat]", AnyCount,
+     "report every problem of a data file; with --against, every moved question", BankTool::Check},
     {"stats", "BANK.dat", 1, "print the bank's statistics file (BANK.dat.rec) as JSON Lines", BankTool::Stats},
     {"summary", "BANK.dat", 1, "describe the bank in a few lines", BankTool::Summary},
     {"draw", "BANK.dat [OPTIONS]", AnyCount, "build a test as the start screen does and print it as JSON Lines",
@@ -31,6 +32,8 @@ constexpr Command Commands[] = {
     {"resume", "BANK.dat FILE.test", 2, "load a suspended test and print it as JSON Lines", BankTool::Resume},
     {"print", "BANK.dat FILE.test OUT.docx [OPTIONS]", AnyCount,
      "write a suspended test and its answer key as a .docx document", BankTool::Print},
+    {"import", "FORMAT INPUT [OPTIONS]", AnyCount,
+     "turn an Aiken, GIFT, Moodle XML, CSV or PDF bank into readable source (import --help)", BankTool::Import},
 };
 
 void Usage(FILE* out)
