@@ -5,7 +5,7 @@
 #include "bank/ProgramFolder.h"
 
 #include "setup/Clock.h"
-#include "setup/frmAndamento.h"
+#include "windows/frmAndamento.h"
 #include "setup/ModFunzioni.h"
 #include "setup/ModGlobal.h"
 #include "setup/ProgressData.h"

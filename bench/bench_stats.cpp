@@ -4,7 +4,7 @@
 #include "bank/cRecordBase.h"
 #include "bank/ProgramFolder.h"
 
-#include "setup/frmStatistiche.h"
+#include "windows/frmStatistiche.h"
 #include "setup/ModGlobal.h"
 #include "setup/StatisticsRows.h"
 #include "setup/TestSettings.h"

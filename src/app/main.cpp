@@ -1,12 +1,12 @@
-#include "setup/frmAndamento.h"
-#include "setup/frmStart.h"
-#include "setup/frmStatistiche.h"
+#include "windows/frmAndamento.h"
+#include "windows/frmStart.h"
+#include "windows/frmStatistiche.h"
 
 #include "ui/ModWindows.h"
 
 #include "quiz/frmMain.h"
 
-#include "print/frmPrint.h"
+#include "wizard/frmPrint.h"
 
 #include "app/AppIdentity.h"
 #include "app/CommandLine.h"

@@ -4,7 +4,7 @@
 
 #include "bank/ProgramFolder.h"
 
-#include "setup/frmStart.h"
+#include "windows/frmStart.h"
 #include "setup/ModFunzioni.h"
 #include "setup/ModGlobal.h"
 #include "setup/TestSettings.h"

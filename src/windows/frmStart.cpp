@@ -1,0 +1,446 @@
+#include "windows/frmStart.h"
+
+#include "bank/ErrorText.h"
+#include "bank/TextConvert.h"
+
+#include "ui/cMousePointer.h"
+#include "windows/frmModal.h"
+#include "setup/InterruptedTest.h"
+#include "setup/ModFunzioni.h"
+#include "setup/ModGlobal.h"
+#include "setup/SessionLoader.h"
+#include "windows/StartRules.h"
+#include "setup/TestSettings.h"
+
+#include "ui/AppSettings.h"
+#include "ui/Controls.h"
+#include "ui/ModWindows.h"
+#include "ui/Prompts.h"
+#include "ui/QtText.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+using namespace ModGlobal;
+using Controls::Captioned;
+using Controls::Label;
+using Controls::Named;
+
+namespace {
+
+const QString kAttenzione = QStringLiteral("Attenzione!");
+
+const QStringList kOrdini = {
+    QStringLiteral("Casuale"),
+    QStringLiteral("Prima le risposte errate"),
+    QStringLiteral("Prima i quesiti meno proposti"),
+    QStringLiteral("Originale come da gazzetta"),
+    QStringLiteral("Solo le risposte errate"),
+    QStringLiteral("SIMULAZIONE ESAME"),
+};
+
+const QStringList kNumeri = {
+    QStringLiteral("Tutti"), QStringLiteral("30"),  QStringLiteral("50"),  QStringLiteral("80"),
+    QStringLiteral("100"),   QStringLiteral("150"), QStringLiteral("200"), QStringLiteral("500"),
+};
+
+}  // namespace
+
+frmStart::frmStart(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("frmStart");
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_firstActivation = true;
+    m_sessionLoaded = false;
+
+    setWindowTitle(QStringLiteral("Tessarondequiz - ") + QtText::FromCp1252(CompetitionTitle));
+    BuildControls();
+    BuildLayout();
+    FillLists();
+
+    ModFunzioni::DefineExamSets();
+    ModFunzioni::DefineFilters();
+
+    lstElencoFiltri->clear();
+    ApplyTimeBox();
+    LoadTopicList(CurrentDataFile);
+}
+
+frmStart::~frmStart() = default;
+
+frmStart* frmStart::ShowNew()
+{
+    auto* window = new frmStart;
+    window->show();
+    return window;
+}
+
+void frmStart::BuildControls()
+{
+    lbArgomenti = Label(this, "lbArgomenti", QStringLiteral("Selezionare l'argomento:"));
+    lstElencoFiltri = Captioned(lbArgomenti, new QListWidget(this), "lstElencoFiltri");
+
+    lbSelezioneArea = Label(this, "lbSelezioneArea", QStringLiteral("Selezionare la lingua:"));
+    optArea[0] = Named(new QRadioButton(QStringLiteral("Inglese"), this), "optArea0");
+    optArea[1] = Named(new QRadioButton(QStringLiteral("Francese"), this), "optArea1");
+
+    Label13 = Label(this, "Label13", QStringLiteral("Numero di quesiti: "));
+    cbNumero = Captioned(Label13, new QComboBox(this), "cbNumero");
+    Label12 = Label(this, "Label12", QStringLiteral("Sequenza dei quesiti: "));
+    cbOrdine = Captioned(Label12, new QComboBox(this), "cbOrdine");
+    lbHdrNumeroIniziale = Label(this, "lbHdrNumeroIniziale", QStringLiteral("A partire dal quesito N.:"));
+    txtNumeroIniziale = Captioned(lbHdrNumeroIniziale, new QLineEdit(this), "txtNumeroIniziale");
+
+    Label2 = Label(this, "Label2", QStringLiteral("Tempo massimo:"));
+    ckAbilitaTempo = Captioned(Label2, new QCheckBox(this), "ckAbilitaTempo");
+    picBack = Named(new QWidget(this), "picBack");
+    txtOre = Named(new QLineEdit(picBack), "txtOre", QStringLiteral("Ore"));
+    txtMin = Named(new QLineEdit(QStringLiteral("50"), picBack), "txtMin", QStringLiteral("Minuti"));
+
+    ckDontMixAnswers = Named(
+        new QCheckBox(QStringLiteral("Lascia le risposte nell'ordine originale (NON casuale)"), this), "ckDontMixAnswers");
+    ckRecordBad = Named(new QCheckBox(QStringLiteral("Registra le risposte errate"), this), "ckRecordBad");
+    ckLowerCase =
+        Named(new QCheckBox(QStringLiteral("Visualizza domande in lettere tutte minuscole"), this), "ckLowerCase");
+    ckRevisione =
+        Named(new QCheckBox(QStringLiteral("Mostra la revisione al termine del test"), this), "ckRevisione");
+
+    Label15 = Label(this, "Label15", QStringLiteral("Combinazione colori: "));
+    cbTema = Captioned(Label15, new QComboBox(this), "cbTema");
+
+    cmdInizia = Named(new QPushButton(QStringLiteral("> INIZIA NUOVO TEST <"), this), "cmdInizia",
+                      QStringLiteral("Inizia nuovo test"));
+    cmdStampa = Named(new QPushButton(QStringLiteral("Stampa nuovo test"), this), "cmdStampa");
+    cmdCarica = Named(new QPushButton(QStringLiteral("Carica un test in sospeso"), this), "cmdCarica");
+    cmdRiprendi = Named(new QPushButton(QStringLiteral("Riprendi il test interrotto"), this), "cmdRiprendi");
+    cmdRiprendi->setVisible(false);
+    cmdStatistiche = Named(new QPushButton(QStringLiteral("Visualizza statistiche"), this), "cmdStatistiche");
+    cmdAndamento = Named(new QPushButton(QStringLiteral("Andamento"), this), "cmdAndamento",
+                         QStringLiteral("Andamento della preparazione"));
+    cmdEsci = Named(new QPushButton(QStringLiteral("Esci"), this), "cmdEsci");
+    cmdStampa->setVisible(false);
+
+    timRestarter = new QTimer(this);
+    timRestarter->setObjectName("timRestarter");
+    timRestarter->setInterval(10);
+    timRestarter->setSingleShot(true);
+
+    connect(cmdInizia, &QPushButton::clicked, this, [this] { BeginTest(false); });
+    connect(cmdStampa, &QPushButton::clicked, this, [this] { BeginTest(true); });
+    connect(cmdCarica, &QPushButton::clicked, this, &frmStart::LoadSession);
+    connect(cmdRiprendi, &QPushButton::clicked, this, &frmStart::ResumeInterrupted);
+    connect(cmdStatistiche, &QPushButton::clicked, this, &frmStart::OpenStatistics);
+    connect(cmdAndamento, &QPushButton::clicked, this, &frmStart::OpenAndamento);
+    connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
+    connect(optArea[0], &QRadioButton::clicked, this, [this] { SelectArea(0); });
+    connect(optArea[1], &QRadioButton::clicked, this, [this] { SelectArea(1); });
+    connect(cbOrdine, &QComboBox::currentIndexChanged, this, &frmStart::ApplyOrderOptions);
+    connect(ckAbilitaTempo, &QCheckBox::toggled, this, &frmStart::ApplyTimeBox);
+    connect(timRestarter, &QTimer::timeout, this, &frmStart::Restart);
+}
+
+void frmStart::FillLists()
+{
+    const QSignalBlocker block(cbOrdine);
+    cbOrdine->addItems(kOrdini);
+    cbNumero->addItems(kNumeri);
+    if (Themes)
+        for (const auto& theme : *Themes) cbTema->addItem(QtText::FromCp1252(theme->Nome));
+    cbOrdine->setCurrentIndex(-1);
+    cbNumero->setCurrentIndex(-1);
+    cbTema->setCurrentIndex(-1);
+}
+
+void frmStart::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_firstActivation) FirstActivation();
+}
+
+void frmStart::FirstActivation()
+{
+    m_firstActivation = false;
+    const bool twoAreas = !AltDataFileName.empty();
+    lbSelezioneArea->setVisible(twoAreas);
+    optArea[0]->setVisible(twoAreas);
+    optArea[1]->setVisible(twoAreas);
+    ckLowerCase->setVisible(false);
+    LoadSettings();
+    cmdStampa->setVisible(true);
+    // The bank is chosen by now: its interrupted test, if any, can be offered.
+    cmdRiprendi->setVisible(InterruptedTest::Resumable());
+}
+
+void frmStart::closeEvent(QCloseEvent* event)
+{
+    timRestarter->stop();
+    SaveSettings();
+    QWidget::closeEvent(event);
+}
+
+void frmStart::SelectArea(int area)
+{
+    if (AltDataFileName.empty()) area = 0;
+    CurrentDataFile = area == 0 ? DataFileName : AltDataFileName;
+    LoadTopicList(CurrentDataFile);
+    if (lstElencoFiltri->count() > 0) lstElencoFiltri->setCurrentRow(0);
+    lstElencoFiltri->setFocus();
+}
+
+void frmStart::LoadTopicList(const std::string& fileName)
+{
+    lstElencoFiltri->clear();
+    if (fileName.empty()) return;
+    cDocumento document;
+    document.LoadArgomentiFromText(fileName);
+    // A bank of one topic needs no choice: the list is hidden but still holds
+    // its rows, so a test can start.
+    const bool oneTopic = document.Argomenti().Count() == 1;
+    lbArgomenti->setVisible(!oneTopic);
+    lstElencoFiltri->setVisible(!oneTopic);
+    for (const cFiltroMain& filter : Filters) {
+        const auto caption = StartRules::FilterCaption(filter, document.Argomenti());
+        if (!caption) break;
+        lstElencoFiltri->addItem(*caption);
+    }
+}
+
+void frmStart::LoadSettings()
+{
+    AppSettings settings;
+    using Key = AppSettings::Key;
+
+    int area = 0;
+    if (!AltDataFileName.empty()) area = StartRules::WholeNumber(settings.Get(Key::Area)).value_or(0) == 0 ? 0 : 1;
+    optArea[area]->setChecked(true);
+    SelectArea(area);
+
+    const int filterRow = StartRules::FilterRow(settings.Get(Key::FiltroCorrente), lstElencoFiltri->count());
+    if (lstElencoFiltri->count() > 0) lstElencoFiltri->setCurrentRow(filterRow);
+
+    cbNumero->setCurrentIndex(StartRules::NumeroRow(settings.Get(Key::Numero), kNumeri));
+    if (Themes) cbTema->setCurrentIndex(StartRules::TemaRow(settings.Get(Key::Tema), *Themes));
+    {
+        const QSignalBlocker block(cbOrdine);
+        cbOrdine->setCurrentIndex(StartRules::OrdineRow(settings.Get(Key::Ordine), cbOrdine->count()));
+    }
+    txtNumeroIniziale->setText(settings.Get(Key::IDIniziale));
+
+    ckDontMixAnswers->setChecked(StartRules::StoredFlag(settings.Get(Key::DontMixAnswers), false));
+    ckRecordBad->setChecked(StartRules::StoredFlag(settings.Get(Key::RecordErrors), true));
+    ckLowerCase->setChecked(StartRules::StoredFlag(settings.Get(Key::LowerCase), false));
+    ckRevisione->setChecked(StartRules::StoredFlag(settings.Get(Key::Revisione), true));
+
+    ApplyOrderOptions();
+}
+
+void frmStart::SaveSettings()
+{
+    // After a resumed test the options the user had set stay as they were.
+    if (m_sessionLoaded) return;
+    AppSettings settings;
+    using Key = AppSettings::Key;
+    settings.Set(Key::Area, optArea[0]->isChecked() ? QStringLiteral("0") : QStringLiteral("1"));
+    settings.Set(Key::FiltroCorrente, QString::number(std::max(0, lstElencoFiltri->currentRow())));
+    settings.Set(Key::Numero, cbNumero->currentText());
+    const int theme = cbTema->currentIndex();
+    if (Themes && theme >= 0 && theme < Themes->Count())
+        settings.Set(Key::Tema, QtText::FromCp1252(Themes->Item(theme + 1)->Chiave));
+    settings.Set(Key::Ordine, QString::number(std::max(0, cbOrdine->currentIndex())));
+    settings.Set(Key::IDIniziale, txtNumeroIniziale->text().trimmed());
+    settings.Set(Key::DontMixAnswers, QString::fromLatin1(TextConvert::FromBool(ckDontMixAnswers->isChecked())));
+    settings.Set(Key::RecordErrors, QString::fromLatin1(TextConvert::FromBool(ckRecordBad->isChecked())));
+    settings.Set(Key::LowerCase, QString::fromLatin1(TextConvert::FromBool(ckLowerCase->isChecked())));
+    settings.Set(Key::Revisione, QString::fromLatin1(TextConvert::FromBool(ckRevisione->isChecked())));
+    settings.Sync();
+}
+
+void frmStart::ApplyTimeBox() { picBack->setVisible(ckAbilitaTempo->isChecked()); }
+
+void frmStart::ApplyOrderOptions()
+{
+    const int mode = cbOrdine->currentIndex();
+    const bool exam = mode == OrderEsame;
+    if (exam) {
+        cbNumero->setCurrentIndex(2);
+        if (lstElencoFiltri->count() > 0) lstElencoFiltri->setCurrentRow(0);
+        if (ExamHours + ExamMinutes >= 1) {
+            ckAbilitaTempo->setChecked(true);
+            txtOre->setText(QString::number(ExamHours));
+            txtMin->setText(QString::number(ExamMinutes));
+        }
+    }
+    cbNumero->setEnabled(!exam);
+    lstElencoFiltri->setEnabled(!exam);
+    // The exam's time is part of the simulation: it cannot be changed either.
+    const bool timeLocked = exam && ExamHours + ExamMinutes >= 1;
+    ckAbilitaTempo->setEnabled(!timeLocked);
+    txtOre->setEnabled(!timeLocked);
+    txtMin->setEnabled(!timeLocked);
+    ApplyTimeBox();
+
+    const bool fromNumber = mode == OrderGazzetta;
+    lbHdrNumeroIniziale->setVisible(fromNumber);
+    txtNumeroIniziale->setVisible(fromNumber);
+}
+
+void frmStart::ApplyTopicFilter() { ModFunzioni::ApplyTopicFilter(lstElencoFiltri->currentRow()); }
+
+void frmStart::SelectTheme()
+{
+    const int row = cbTema->currentIndex();
+    if (Themes && Themes->Count() > 0) CurrentTheme = Themes->Item(std::clamp(row, 0, Themes->Count() - 1) + 1);
+}
+
+void frmStart::Execute()
+{
+    ModFunzioni::WriteLog("DOM:" + ModFunzioni::DescribeSettings());
+    ModFunzioni::EstraiQuesiti();
+}
+
+void frmStart::BeginTest(bool forPrint)
+{
+    if (lstElencoFiltri->count() == 0) {
+        Prompts::Tell(kAttenzione, QStringLiteral("Selezionare l'argomento."), MessageIcon::Exclamation);
+        return;
+    }
+    if (StartRules::ReducedRandomness(ckDontMixAnswers->isChecked(), cbOrdine->currentIndex()) &&
+        !Prompts::Confirm(kAttenzione, StartRules::ReducedRandomnessQuestion(), MessageIcon::Exclamation))
+        return;
+    if (!forPrint) {
+        const auto limit =
+            StartRules::ParseTimeLimit(ckAbilitaTempo->isChecked(), txtOre->text(), txtMin->text());
+        if (!limit) {
+            Prompts::Tell(kAttenzione, QtText::FromUtf8(limit.error().description), MessageIcon::Critical);
+            return;
+        }
+        TimeLimitHours = limit->hours;
+        TimeLimitMinutes = limit->minutes;
+    }
+    KeepAnswerOrder = ckDontMixAnswers->isChecked();
+    RecordWrongAnswers = ckRecordBad->isChecked();
+    OrderMode = std::max(0, cbOrdine->currentIndex());
+    ApplyTopicFilter();
+    QuestionCount = StartRules::WholeNumber(cbNumero->currentText()).value_or(0);
+    StartNumber = StartRules::WholeNumber(txtNumeroIniziale->text()).value_or(1);
+    SelectTheme();
+
+    TestSet.reset();
+    ResumeIndex = -1;
+    ResumeCorrect = 0;
+    m_sessionLoaded = false;
+    try {
+        RunModal(*this, this);
+    } catch (const std::exception& e) {
+        // A fault of the program, not a filter that found nothing.
+        TestSet.reset();
+        Prompts::Tell(UnexpectedError("Errore inaspettato nell'estrazione dei quesiti", ErrorText::Describe(e)));
+        RestartStart();
+        return;
+    }
+
+    if (!TestSet || TestSet->Count() == 0) {
+        Prompts::Tell(kAttenzione, QStringLiteral("Nessun quesito trovato per i filtri impostati!"),
+                      MessageIcon::Exclamation);
+        RestartStart();
+        return;
+    }
+    if (forPrint) {
+        if (const auto printable = StartRules::Printable(TestSet->Count()); !printable) {
+            Prompts::Tell(kAttenzione, QtText::FromUtf8(printable.error().description), MessageIcon::Exclamation);
+        } else {
+            const auto saved = ModFunzioni::SaveSession(ModFunzioni::PrintTempPath(), 0);
+            if (saved)
+                LaunchPrint(ModFunzioni::PrintTempPath());
+            else
+                Prompts::Tell(UnexpectedError("Errore inaspettato nella registrazione della sessione",
+                                              saved.error().description));
+        }
+        RestartStart();
+        return;
+    }
+    if (RecordStore && !RecordStore->Initialized()) Prompts::Tell(ModFunzioni::StatisticsUnavailableMessage());
+    close();
+    HandOverToQuiz();
+}
+
+void frmStart::LoadSession()
+{
+    const QString file = Prompts::OpenFile(QStringLiteral("Selezionare la sessione da caricare"),
+                                           Prompts::SessionFileFilter());
+    if (file.isEmpty()) return;
+    OpenSession(QtText::ToPath(file), false);
+}
+
+void frmStart::ResumeInterrupted() { OpenSession(InterruptedTest::Path(), true); }
+
+void frmStart::OpenSession(const std::filesystem::path& path, bool interrupted)
+{
+    Expected<void> loaded;
+    {
+        cMousePointer pointer;
+        pointer.SetWait();
+        loaded = SessionLoader::Load(path);
+    }
+    if (!loaded) {
+        Prompts::Tell(SessionLoader::Message(loaded.error()));
+        if (interrupted) {
+            // None of its questions is left in the bank: it can never be resumed.
+            if (loaded.error().kind == Failure::Kind::NothingFound) InterruptedTest::Remove();
+            cmdRiprendi->setVisible(InterruptedTest::Resumable());
+        }
+        return;
+    }
+    ResumeShowsNext = interrupted;
+    SelectTheme();
+    m_sessionLoaded = true;
+    if (RecordStore && !RecordStore->Initialized()) Prompts::Tell(ModFunzioni::StatisticsUnavailableMessage());
+    close();
+    HandOverToQuiz();
+}
+
+void frmStart::OpenStatistics()
+{
+    ApplyTopicFilter();
+    if (ModWindows::ShowStatistics) ModWindows::ShowStatistics();
+}
+
+void frmStart::OpenAndamento()
+{
+    ApplyTopicFilter();
+    if (ModWindows::ShowAndamento) ModWindows::ShowAndamento();
+}
+
+void frmStart::LaunchPrint(const std::filesystem::path& path)
+{
+    PrintSourcePath = path.string();
+    ShuffleText = TextConvert::FromBool(!KeepAnswerOrder);
+    if (ModWindows::ShowPrintWizard) ModWindows::ShowPrintWizard();
+}
+
+void frmStart::RestartStart() { timRestarter->start(); }
+
+void frmStart::Restart()
+{
+    timRestarter->stop();
+    close();
+    ShowNew();
+}
+
+void frmStart::HandOverToQuiz()
+{
+    if (ModWindows::ShowQuizScreen) {
+        ModWindows::ShowQuizScreen();
+        return;
+    }
+    // Hand-over point: until the quiz screen is part of the program, the test
+    // built above is left in ModGlobal::TestSet and a fresh start window follows.
+    ShowNew();
+}

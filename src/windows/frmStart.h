@@ -1,0 +1,97 @@
+#pragma once
+
+#include "windows/IModalProcess.h"
+
+#include <QWidget>
+
+#include <filesystem>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+// The window the program opens on and comes back to after every test: the
+// user sets up a test and starts, prints or resumes one.
+class frmStart : public QWidget, public IModalProcess {
+    Q_OBJECT
+
+public:
+    explicit frmStart(QWidget* parent = nullptr);
+    ~frmStart() override;
+
+    // A new start window, deleted when it closes.
+    static frmStart* ShowNew();
+
+    bool SessionLoaded() const { return m_sessionLoaded; }
+
+    // The test build, run inside the progress window.
+    std::string WindowText() const override { return "Estrazione quesiti in corso..."; }
+    void Execute() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildLayout();
+    void FillLists();
+    void FirstActivation();
+    void LoadSettings();
+    void SaveSettings();
+    void SelectArea(int area);
+    void LoadTopicList(const std::string& fileName);
+    void ApplyOrderOptions();
+    void ApplyTopicFilter();
+    void SelectTheme();
+    void ApplyTimeBox();
+    void BeginTest(bool forPrint);
+    void LoadSession();
+    void ResumeInterrupted();
+    void OpenSession(const std::filesystem::path& path, bool interrupted);
+    void OpenStatistics();
+    void OpenAndamento();
+    void LaunchPrint(const std::filesystem::path& path);
+    void RestartStart();
+    void Restart();
+    void HandOverToQuiz();
+
+    bool m_firstActivation = true;
+    bool m_sessionLoaded = false;
+
+    QLabel* lbArgomenti = nullptr;
+    QListWidget* lstElencoFiltri = nullptr;
+    QLabel* lbSelezioneArea = nullptr;
+    QRadioButton* optArea[2] = {nullptr, nullptr};
+    QLabel* Label13 = nullptr;
+    QComboBox* cbNumero = nullptr;
+    QLabel* Label12 = nullptr;
+    QComboBox* cbOrdine = nullptr;
+    QLabel* lbHdrNumeroIniziale = nullptr;
+    QLineEdit* txtNumeroIniziale = nullptr;
+    QLabel* Label2 = nullptr;
+    QCheckBox* ckAbilitaTempo = nullptr;
+    QWidget* picBack = nullptr;
+    QLineEdit* txtOre = nullptr;
+    QLineEdit* txtMin = nullptr;
+    QCheckBox* ckDontMixAnswers = nullptr;
+    QCheckBox* ckRecordBad = nullptr;
+    QCheckBox* ckLowerCase = nullptr;
+    QCheckBox* ckRevisione = nullptr;
+    QLabel* Label15 = nullptr;
+    QComboBox* cbTema = nullptr;
+    QPushButton* cmdInizia = nullptr;
+    QPushButton* cmdStampa = nullptr;
+    QPushButton* cmdCarica = nullptr;
+    QPushButton* cmdRiprendi = nullptr;
+    QPushButton* cmdStatistiche = nullptr;
+    QPushButton* cmdAndamento = nullptr;
+    QPushButton* cmdEsci = nullptr;
+    QTimer* timRestarter = nullptr;
+};

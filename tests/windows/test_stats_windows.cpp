@@ -1,0 +1,142 @@
+// The statistics and progress windows offscreen: what each control starts and shows.
+#include "setup/Clock.h"
+#include "windows/frmAndamento.h"
+#include "windows/frmStatistiche.h"
+#include "setup/ModGlobal.h"
+#include "setup/TestSettings.h"
+
+#include "ui/QtText.h"
+
+#include "support/WindowTest.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChartView>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QLineSeries>
+#include <QTableView>
+#include <QTest>
+
+using namespace support;
+
+namespace {
+
+class StatsWindowsTest : public WindowTest {
+protected:
+    // The window on the start screen's topic, once its list is loaded.
+    template <typename W>
+    W* Open(int32_t topic, const char* list)
+    {
+        ModGlobal::TopicFilter = topic;
+        auto* window = new W;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+        table = Child<QTableView>(window, list);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return table->model()->rowCount() > 0; }, 5000));
+        return window;
+    }
+
+    QString Cell(int row, int column) const { return table->model()->index(row, column).data().toString().trimmed(); }
+
+    QTableView* table = nullptr;
+};
+
+TEST_F(StatsWindowsTest, StatisticsFollowTheComboTheHeadersAndTheResets)
+{
+    WriteStats({{5, Record(2, 0, 2, 2)}, {7, Record(4, 1, 3, 2)}, {8, Record(100, 50, 50, 0)}});
+    const auto document = ModGlobal::Document = std::make_shared<cDocumento>();
+    auto* window = Open<frmStatistiche>(2, "lvDomande");
+    EXPECT_EQ(window->windowTitle(), "Statistiche dell'argomento:  Diritto amministrativo");
+    EXPECT_EQ(Child<QComboBox>(window, "cbArgomenti")->currentIndex(), 2);
+    // Every title keeps room for its sort arrow; the question text has the most.
+    QHeaderView* header = table->horizontalHeader();
+    for (int c = 0; c < 7; ++c) EXPECT_GE(header->sectionSize(c), header->sectionSizeHint(c)) << c;
+    EXPECT_GE(header->sectionSize(2), 2 * header->sectionSize(1));
+
+    const QPoint views(header->sectionViewportPosition(3) + header->sectionSize(3) / 2, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, views);  // most viewed first
+    EXPECT_EQ(Cell(0, 0), "104");
+
+    prompts.answers = {PromptAnswer::Yes};
+    Click(window, "cmdAzzeraRispErrate");
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].title, "Attenzione!");
+    EXPECT_EQ(prompts.messages[0].text, "Vuoi davvero azzerare l'elenco delle domande a cui hai risposto in maniera "
+                                        "errata di Diritto amministrativo?");
+    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(prompts.messages[0].buttons, PromptButtons::YesNo);
+    EXPECT_EQ(prompts.messages[0].defaultButton, PromptAnswer::No);
+    EXPECT_EQ(Stat(7).bnUltimoEsito, 1);
+    for (int r = 0; r < 4; ++r) EXPECT_EQ(Cell(r, 6), "") << r;
+
+    Child<QComboBox>(window, "cbArgomenti")->setCurrentIndex(0);
+    EXPECT_EQ(window->windowTitle(), "Statistiche di tutti gli argomenti");
+    EXPECT_EQ(table->model()->rowCount(), 11);
+    Click(window, "cmdAzzera");  // no answer queued: "No"
+    EXPECT_EQ(prompts.messages.back().text, "Vuoi davvero azzerare tutte le statistiche di TUTTI GLI ARGOMENTI?");
+    EXPECT_EQ(Stat(8).nVisualizzate, 100);
+    prompts.answers = {PromptAnswer::Yes};
+    Click(window, "cmdAzzera");
+    EXPECT_EQ(Stat(8).nVisualizzate, 0);
+    EXPECT_EQ(Cell(0, 3), "0");
+
+    // The window keeps its own bank and statistics file.
+    EXPECT_EQ(ModGlobal::Document, document);
+    EXPECT_FALSE(ModGlobal::RecordStore);
+    Click(window, "cmdChiudi");
+    EXPECT_TRUE(Windows<frmStatistiche>().empty());
+    // A topic the bank lacks: the combo offers it not, the list has every topic.
+    EXPECT_EQ(Open<frmStatistiche>(9, "lvDomande")->windowTitle(), "Statistiche di tutti gli argomenti");
+}
+
+TEST_F(StatsWindowsTest, ProgressShowsTheChosenTopicSavesTheChartAndCloses)
+{
+    fs::copy_file(Fixtures::Source("progress/log-and-statistics/rcv14.log"), LogPath());
+    Clock::SetFixedNowText("10/03/2024 21:00:00");
+    auto* window = Open<frmAndamento>(3, "lvArgomenti");
+    auto* summary = Child<QLabel>(window, "lbRiepilogo");
+    EXPECT_EQ(Child<QComboBox>(window, "cbArgomenti")->currentIndex(), 3);
+    EXPECT_EQ(summary->text(), "Ultimi 7 giorni: 2 risposte, 50% esatte - Giorni di pratica: 2");
+    ASSERT_EQ(table->model()->rowCount(), 2);
+    EXPECT_EQ(Cell(1, 0), "Totale");
+
+    // A bar for each of the 30 days; the line has points only where there were answers.
+    QChart* chart = Child<QChartView>(window, "picGrafico")->chart();
+    QBarSet* bars = nullptr;
+    QList<QPointF> points;
+    for (QAbstractSeries* series : chart->series()) {
+        if (auto* barSeries = qobject_cast<QBarSeries*>(series)) bars = barSeries->barSets().value(0);
+        if (auto* line = qobject_cast<QLineSeries*>(series)) points += line->points();
+    }
+    ASSERT_TRUE(bars);
+    ASSERT_EQ(bars->count(), 30);
+    EXPECT_EQ(bars->at(23), 2);
+    EXPECT_EQ(points, QList<QPointF>({{19, 0}, {23, 50}}));
+
+    Child<QComboBox>(window, "cbArgomenti")->setCurrentIndex(0);
+    EXPECT_EQ(summary->text(), "Ultimi 7 giorni: 5 risposte, 60% esatte - Giorni di pratica: 7");
+    EXPECT_EQ(table->model()->rowCount(), 4);
+
+    const fs::path image = root / "andamento";  // the name as typed, without a suffix
+    prompts.paths = {QtText::FromPath(image), QtText::FromPath(root.path())};
+    Click(window, "cmdSalvaImmagine");
+    ASSERT_EQ(prompts.files.size(), 1u);
+    EXPECT_EQ(prompts.files[0].mode, FileDialogMode::Save);
+    EXPECT_EQ(prompts.files[0].filter, "Immagine PNG (*.png)");
+    EXPECT_FALSE(QImage(QtText::FromPath(image), "PNG").isNull());
+    EXPECT_TRUE(prompts.messages.empty());
+    Click(window, "cmdSalvaImmagine");  // a folder in the way
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_TRUE(prompts.messages[0].text.startsWith("Errore durante il salvataggio dell'immagine: "));
+    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Critical);
+
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_TRUE(Windows<frmAndamento>().empty());
+    Click(Open<frmAndamento>(0, "lvArgomenti"), "cmdChiudi");
+    EXPECT_TRUE(Windows<frmAndamento>().empty());
+}
+
+}  // namespace
