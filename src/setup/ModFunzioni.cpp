@@ -234,8 +234,6 @@ std::filesystem::path TempFolder()
 
 void SetTempFolder(const std::filesystem::path& folder) { g_tempFolder = folder; }
 
-std::filesystem::path PrintTempPath() { return TempFolder() / "trprint2.tmp"; }
-
 UserMessage StatisticsUnavailableMessage()
 {
     return {"Attenzione!",

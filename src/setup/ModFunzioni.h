@@ -47,10 +47,9 @@ void DefineFilters();
 // list (a row outside the list takes the nearest one).
 void ApplyTopicFilter(int row);
 
-// The system temporary folder (tests point it elsewhere) and the print file in it.
+// The system temporary folder (tests point it elsewhere).
 std::filesystem::path TempFolder();
 void SetTempFolder(const std::filesystem::path& folder);
-std::filesystem::path PrintTempPath();
 
 // Told once when a test starts without its statistics file.
 UserMessage StatisticsUnavailableMessage();

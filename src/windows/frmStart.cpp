@@ -8,6 +8,7 @@
 #include "setup/InterruptedTest.h"
 #include "setup/ModFunzioni.h"
 #include "setup/ModGlobal.h"
+#include "setup/PrintTempFile.h"
 #include "setup/SessionLoader.h"
 #include "windows/StartRules.h"
 #include "setup/TestSettings.h"
@@ -79,6 +80,14 @@ frmStart* frmStart::ShowNew()
 {
     auto* window = new frmStart;
     window->show();
+    return window;
+}
+
+frmStart* frmStart::ShowNewLoading(const std::filesystem::path& path)
+{
+    frmStart* window = ShowNew();
+    // After the first paint, so that its messages stand over the window.
+    QTimer::singleShot(0, window, [window, path] { window->OpenSession(path, false); });
     return window;
 }
 
@@ -356,9 +365,12 @@ void frmStart::BeginTest(bool forPrint)
         if (const auto printable = StartRules::Printable(TestSet->Count()); !printable) {
             Prompts::Tell(kAttenzione, QtText::FromUtf8(printable.error().description), MessageIcon::Exclamation);
         } else {
-            const auto saved = ModFunzioni::SaveSession(ModFunzioni::PrintTempPath(), 0);
+            // Removed as soon as the wizard has ended.
+            const PrintTempFile temp;
+            const auto saved =
+                temp.Path().and_then([](const std::filesystem::path& path) { return ModFunzioni::SaveSession(path, 0); });
             if (saved)
-                LaunchPrint(ModFunzioni::PrintTempPath());
+                LaunchPrint(*temp.Path());
             else
                 Prompts::Tell(UnexpectedError("Errore inaspettato nella registrazione della sessione",
                                               saved.error().description));
