@@ -34,10 +34,11 @@ int main(int argc, char** argv)
     // Windows hand over to one another; the program ends when none is left.
     ModWindows::QuitWhenNoWindowLeft(app);
     ModWindows::ShowStartScreen = [] { frmStart::ShowNew(); };
+    ModWindows::ShowStartScreenLoading = [](const std::filesystem::path& path) { frmStart::ShowNewLoading(path); };
     ModWindows::ShowQuizScreen = [] { frmMain::ShowNew(); };
     ModWindows::ShowStatistics = [] { frmStatistiche::ShowModal(QApplication::activeWindow()); };
     ModWindows::ShowAndamento = [] { frmAndamento::ShowModal(QApplication::activeWindow()); };
     ModWindows::ShowPrintWizard = [] { frmPrint::ShowModal(QApplication::activeWindow()); };
-    if (!SubMain()) return 0;
+    if (!SubMain(request.sessionFile)) return 0;
     return app.exec();
 }

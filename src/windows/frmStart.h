@@ -27,6 +27,9 @@ public:
 
     // A new start window, deleted when it closes.
     static frmStart* ShowNew();
+    // A new start window that, once on screen, loads the suspended test at
+    // `path` as "Carica un test in sospeso" loads the file the user picks.
+    static frmStart* ShowNewLoading(const std::filesystem::path& path);
 
     bool SessionLoaded() const { return m_sessionLoaded; }
 

@@ -2,6 +2,7 @@
 #include "app/AppIdentity.h"
 #include "app/CommandLine.h"
 #include "app/SubMain.h"
+#include "app/ToolkitTranslations.h"
 
 #include "windows/frmStart.h"
 
@@ -11,6 +12,8 @@
 #include "support/WindowTest.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QLocale>
 #include <QTest>
 
 using namespace support;
@@ -53,6 +56,16 @@ TEST(CommandLine, OptionsFileAndMistakes)
     }
 }
 
+TEST(ToolkitTranslations, TheToolkitsOwnDialogsSpeakItalian)
+{
+    ToolkitTranslations::Install();
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), "Cerca in:");
+    // Missing from Debian's catalogue: the file dialog's name for a folder.
+    EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"), "Cartella");
+    EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Nothing else"), "Nothing else");
+    EXPECT_EQ(QLocale().toString(QDate(2026, 12, 6), QStringLiteral("d MMMM")), "6 dicembre");
+}
+
 using AppTest = WindowTest;
 
 TEST_F(AppTest, EveryWindowCarriesTheProgramsIcon)
@@ -75,6 +88,30 @@ TEST_F(AppTest, WithoutTheDataFileOnlyTheCriticalMessageShows)
     EXPECT_EQ(prompts.messages[0].text, "Errore in lettura del file di dati. Effettuare nuovamente l'installazione.");
     EXPECT_EQ(prompts.messages[0].title, "Attenzione!");
     EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Critical);
+}
+
+TEST_F(AppTest, ASuspendedTestOnTheCommandLineLoadsThroughTheStartWindow)
+{
+    int handOvers = 0;
+    ModWindows::ShowQuizScreen = [&] { handOvers += Windows<frmStart>().empty() ? 1 : 100; };
+    ModWindows::ShowStartScreen = [] { ADD_FAILURE() << "the start window that loads nothing"; };
+    ModWindows::ShowStartScreenLoading = [](const fs::path& path) { frmStart::ShowNewLoading(path); };
+    // Not a suspended test: the loader's own message, over the start window, which stays.
+    WriteBytes(TempFolder() / "lettera.test", "Cara Anna,\r\n");
+    EXPECT_TRUE(SubMain(TempFolder() / "lettera.test"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.messages.empty(); }, 5000));
+    EXPECT_EQ(prompts.messages[0].text, "Il file selezionato non è una sessione creata con questo programma!");
+    ASSERT_EQ(Windows<frmStart>().size(), 1u);
+    Windows<frmStart>().front()->close();
+    DeleteClosed();
+
+    WriteBytes(TempFolder() / "prova.test", "tessarondequiz RCV SaveFile\r\n01/03/2024 10:00:00|2|rcv14.dat|0|3|True|"
+                                            "True|0|0|1\r\n2\r\n7;5;6;\r\n300\r\n312\r\n");
+    EXPECT_TRUE(SubMain(TempFolder() / "prova.test"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return handOvers > 0; }, 5000));
+    EXPECT_EQ(handOvers, 1);
+    EXPECT_EQ(Codes(), (std::vector<int32_t>{7, 5, 6}));
+    EXPECT_EQ(prompts.messages.size(), 1u);
 }
 
 TEST_F(AppTest, TheStartWindowOpensAndTheProgramEndsWithTheLastWindow)
