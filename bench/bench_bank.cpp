@@ -8,6 +8,7 @@
 
 #include "BankGenerator.h"
 #include "BenchScratch.h"
+#include "DrawHash.h"
 
 #include <benchmark/benchmark.h>
 #include <ctime>
@@ -263,10 +264,13 @@ BENCHMARK(BM_ShuffleAnswers)->Apply(Sizes);
 void BM_GetRandomized(benchmark::State& state)
 {
     const auto& quesiti = LoadedBank(state.range(0)).Quesiti();
+    BankRandom::SetTestSeed(1);
+    state.counters["order_hash"] = DrawHash(*quesiti->GetRandomized(nullptr));
     for (auto _ : state) {
         auto drawn = quesiti->GetRandomized(nullptr);
         benchmark::DoNotOptimize(drawn->Count());
     }
+    BankRandom::ClearTestSeed();
     state.SetItemsProcessed(state.iterations() * state.range(0));
     state.SetComplexityN(state.range(0));
 }
@@ -283,10 +287,13 @@ void GetRandomizedTR(benchmark::State& state, bool primaErrate)
     cTRSorter sorter;
     sorter.RecordBase = store;
     sorter.PrimaErrate = primaErrate;
+    BankRandom::SetTestSeed(1);
+    state.counters["order_hash"] = DrawHash(*quesiti->GetRandomized(&sorter));
     for (auto _ : state) {
         auto drawn = quesiti->GetRandomized(&sorter);
         benchmark::DoNotOptimize(drawn->Count());
     }
+    BankRandom::ClearTestSeed();
     state.SetItemsProcessed(state.iterations() * state.range(0));
     state.SetComplexityN(state.range(0));
 }

@@ -1,15 +1,16 @@
 // The progress window on a 10,000-question bank whose log holds 1,000,000
 // answers over 100 days: the analysis alone, the window usable (files read,
 // table and chart built, painted once), and a change of topic.
+#include "bank/BankFiles.h"
 #include "bank/cRecordBase.h"
 #include "bank/ProgramFolder.h"
 
 #include "setup/Clock.h"
-#include "windows/frmAndamento.h"
-#include "setup/ModFunzioni.h"
-#include "setup/ModGlobal.h"
 #include "setup/ProgressData.h"
-#include "setup/TestSettings.h"
+
+#include "ui/ModGlobal.h"
+
+#include "windows/frmAndamento.h"
 
 #include "BankGenerator.h"
 #include "BenchScratch.h"
@@ -43,8 +44,8 @@ void UseFiles()
 {
     static bool made = false;
     ProgramFolder::Set(BenchScratch());
-    ModGlobal::CurrentDataFile = "bank.dat";
-    ModGlobal::TopicFilter = 0;
+    ModGlobal::Shared().CurrentDataFile = "bank.dat";
+    ModGlobal::Shared().TopicFilter = 0;
     Clock::SetFixedNowText("10/03/2024 21:00:00");
     if (made) return;
     made = true;
@@ -60,7 +61,7 @@ void UseFiles()
             store.WriteRecord(codice, rec);
         }
     }
-    std::ofstream log(ModFunzioni::LogFilePath(), std::ios::binary);
+    std::ofstream log(BankFiles::For("bank.dat").log, std::ios::binary);
     const int32_t today = Clock::Today();
     char line[96];
     for (int32_t i = 0; i < kAnswers; ++i) {
@@ -81,8 +82,8 @@ void BM_ProgressAnalysis(benchmark::State& state)
     UseFiles();
     for (auto _ : state) {
         ProgressData data;
-        data.Load(ModGlobal::CurrentDataPath(), ModGlobal::CurrentRecordPath(), ModFunzioni::LogFilePath(),
-                  Clock::Today());
+        const BankFiles files = BankFiles::For("bank.dat");
+        data.Load(files.data, files.record, files.log, Clock::Today());
         benchmark::DoNotOptimize(data.View(0).practiceDays);
     }
 }

@@ -1,15 +1,18 @@
 // The test builder end to end (load, statistics file, shuffle, filter, order,
 // cut) on synthetic banks of 1,000, 10,000 and 100,000 questions, as the start
 // screen runs it for "TUTTI I QUESITI".
+#include "bank/BankFiles.h"
+#include "bank/BankRandom.h"
 #include "bank/cRecordBase.h"
 #include "bank/ProgramFolder.h"
 
+#include "setup/Competition.h"
 #include "setup/InterruptedTest.h"
 #include "setup/ModFunzioni.h"
-#include "setup/ModGlobal.h"
-#include "setup/TestSettings.h"
+#include "setup/SessionFile.h"
 
 #include "BankGenerator.h"
+#include "DrawHash.h"
 
 #include <benchmark/benchmark.h>
 #include <map>
@@ -26,7 +29,6 @@ struct BenchFolder {
     BenchFolder() { fs::create_directories(dir); }
     ~BenchFolder()
     {
-        ModGlobal::Reset();
         std::error_code ec;
         fs::remove_all(dir, ec);
     }
@@ -62,38 +64,34 @@ const fs::path& ProgramFolderFor(int64_t n)
     return folder;
 }
 
-void Prepare(int64_t n, int32_t orderMode, int32_t count)
+// Row 0 of the topic list, "TUTTI I QUESITI", as the start screen asks.
+TestRequest Prepare(int64_t n, int32_t orderMode, int32_t count)
 {
     ProgramFolder::Set(ProgramFolderFor(n));
-    ModGlobal::Reset();
-    ModGlobal::ResetTestSettings();
-    ModGlobal::InitGlobals();
-    ModGlobal::CurrentDataFile = ModGlobal::DataFileName;
-    ModFunzioni::DefineFilters();
-    ModFunzioni::DefineExamSets();
-    // Row 0 of the topic list, "TUTTI I QUESITI".
-    ModGlobal::TopicRangeFirst = 1;
-    ModGlobal::TopicRangeLast = 3;
-    ModGlobal::TopicRangeExtra = -1;
-    ModGlobal::GazetteRangeFirst = ModGlobal::GazetteRangeLast = -1;
-    ModGlobal::OrderMode = orderMode;
-    ModGlobal::QuestionCount = count;
+    TestRequest request;
+    request.CurrentDataFile = "rcv14.dat";
+    request.ExamSets = Competition::ExamSets();
+    request.ApplyTopicFilter(Competition::Filters()[0]);
+    request.OrderMode = orderMode;
+    request.QuestionCount = count;
+    return request;
 }
 
 void Run(benchmark::State& state, int32_t orderMode, int32_t count)
 {
     const int64_t n = state.range(0);
-    Prepare(n, orderMode, count);
+    const TestRequest request = Prepare(n, orderMode, count);
+    BankRandom::SetTestSeed(1);
+    state.counters["order_hash"] = DrawHash(*ModFunzioni::EstraiQuesiti(request)->TestSet);
     for (auto _ : state) {
-        ModFunzioni::EstraiQuesiti();
-        benchmark::DoNotOptimize(ModGlobal::TestSet->Count());
-        // Releasing the previous test is the quiz screen's cost, not the builder's.
+        auto built = ModFunzioni::EstraiQuesiti(request);
+        benchmark::DoNotOptimize(built->TestSet->Count());
+        // Releasing the test is the quiz screen's cost, not the builder's.
         state.PauseTiming();
-        ModGlobal::TestSet.reset();
-        ModGlobal::Document.reset();
-        ModGlobal::RecordStore.reset();
+        built = Fail(Failure::Kind::NothingFound);
         state.ResumeTiming();
     }
+    BankRandom::ClearTestSeed();
     state.SetComplexityN(n);
 }
 
@@ -116,30 +114,40 @@ BENCHMARK(BM_EstraiGazzettaTutti)->Apply(Sizes);
 void BM_EstraiEsame(benchmark::State& state) { Run(state, OrderEsame, 50); }
 BENCHMARK(BM_EstraiEsame)->Apply(Sizes);
 
-// A test of 500 questions from the 1,000-question bank, half of them answered.
-void PrepareHalfAnsweredTest()
+// A test of 500 questions from the 1,000-question bank, half of them answered,
+// as the quiz keeps it: every answer order, the views, the time left.
+TestRecord HalfAnsweredTest(TestRequest& request)
 {
-    Prepare(1000, OrderCasuale, 500);
-    ModFunzioni::EstraiQuesiti();
-    for (int32_t i = 1; i <= ModGlobal::TestSet->Count(); i += 2) ModGlobal::TestSet->Item(i)->RispostaData = 1;
+    request = Prepare(1000, OrderCasuale, 500);
+    const auto built = ModFunzioni::EstraiQuesiti(request);
+    for (int32_t i = 1; i <= built->TestSet->Count(); i += 2) built->TestSet->Item(i)->RispostaData = 1;
+    TestRecord record = TestRecord::Of(request, *built->TestSet, 251);
+    record.HasViews = true;
+    record.Passed = 250;
+    record.SecondsLeft = 1234;
+    record.Started = record.Written;
+    return record;
 }
 
-// What every answer adds: the running test saved to the interrupted-test file.
+// What every view and answer adds: the running test saved to the interrupted-test file.
 void BM_KeepProgress500(benchmark::State& state)
 {
-    PrepareHalfAnsweredTest();
-    const auto path = InterruptedTest::Path();
+    TestRequest request;
+    const TestRecord record = HalfAnsweredTest(request);
+    const auto path = BankFiles::For(request.CurrentDataFile).interrupted;
     for (auto _ : state)
-        if (!ModFunzioni::SaveSession(path, 251)) state.SkipWithError("cannot save");
+        if (!SessionFile::Write(path, record)) state.SkipWithError("cannot save");
 }
 BENCHMARK(BM_KeepProgress500)->Unit(benchmark::kMicrosecond);
 
-// What the start screen adds to its opening: the check that the file would load.
+// What the start screen adds to its opening: the check that the file would resume.
 void BM_ResumableCheck500(benchmark::State& state)
 {
-    PrepareHalfAnsweredTest();
-    ModFunzioni::SaveSession(InterruptedTest::Path(), 251);
-    for (auto _ : state) benchmark::DoNotOptimize(InterruptedTest::Resumable());
+    TestRequest request;
+    const TestRecord record = HalfAnsweredTest(request);
+    const auto path = BankFiles::For(request.CurrentDataFile).interrupted;
+    SessionFile::Write(path, record);
+    for (auto _ : state) benchmark::DoNotOptimize(InterruptedTest::Look(path, {request, "rcv14.dat"}).has_value());
 }
 BENCHMARK(BM_ResumableCheck500)->Unit(benchmark::kMicrosecond);
 

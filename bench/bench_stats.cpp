@@ -5,9 +5,8 @@
 #include "bank/ProgramFolder.h"
 
 #include "windows/frmStatistiche.h"
-#include "setup/ModGlobal.h"
 #include "setup/StatisticsRows.h"
-#include "setup/TestSettings.h"
+#include "ui/ModGlobal.h"
 
 #include "BankGenerator.h"
 #include "BenchScratch.h"
@@ -60,8 +59,8 @@ std::string Bank(int64_t n)
 void UseBank(int64_t n)
 {
     ProgramFolder::Set(Folder());
-    ModGlobal::CurrentDataFile = Bank(n);
-    ModGlobal::TopicFilter = 0;
+    ModGlobal::Shared().CurrentDataFile = Bank(n);
+    ModGlobal::Shared().TopicFilter = 0;
 }
 
 void Sizes(benchmark::internal::Benchmark* b)
@@ -75,7 +74,8 @@ void BM_StatisticsRows(benchmark::State& state)
     UseBank(state.range(0));
     for (auto _ : state) {
         StatisticsData data;
-        data.Load(ModGlobal::CurrentDataPath(), ModGlobal::CurrentRecordPath(), 0);
+        const BankFiles files = ModGlobal::Shared().CurrentFiles();
+        data.Load(files.data, files.record, 0);
         benchmark::DoNotOptimize(data.Rows().size());
     }
 }

@@ -4,9 +4,9 @@
 #include "bank/BankRandom.h"
 #include "bank/ProgramFolder.h"
 
-#include "setup/ModGlobal.h"
+#include "setup/Competition.h"
 #include "setup/SessionLoader.h"
-#include "setup/TestSettings.h"
+#include "setup/TestMessages.h"
 
 #include "quiz/QuizSession.h"
 #include "quiz/ReviewRows.h"
@@ -60,18 +60,45 @@ std::string Codes(const cQuesiti& set)
     return codes;
 }
 
-// The loaded test as the quiz screen takes it; its progress, kept after an answer, loads again
-// into the same questions with the same answers.
-void TakeTest(bool resumeShowsNext)
+// The answers shown of every question, in order: the texts the candidate saw.
+std::string Shown(const cQuesiti& set)
 {
-    const auto set = ModGlobal::TestSet;
+    std::string shown;
+    for (const auto& q : set) {
+        for (const int8_t k : q->OrdineRisposte()) shown += static_cast<char>('0' + k);
+        shown += static_cast<char>('0' + q->RispostaData);
+        shown += static_cast<char>('0' + q->RispostaCorretta);
+        shown += ';';
+    }
+    return shown;
+}
+
+const SessionLoader::Check& Check()
+{
+    static const SessionLoader::Check check = [] {
+        SessionLoader::Check c;
+        c.current.CurrentDataFile = c.dataFileName = "rcv14.dat";
+        c.current.ExamSets = Competition::ExamSets();
+        return c;
+    }();
+    return check;
+}
+
+// The loaded test as the quiz screen takes it; its progress, kept after every view and
+// answer, resumes exactly: the same questions, answers and answer orders.
+void TakeTest(const SessionLoader::LoadedTest& loaded, SessionLoader::Mode mode)
+{
+    const auto set = loaded.Test.TestSet;
     const int32_t count = set->Count();
     for (const ReviewRow& row : ReviewRows(*set)) FUZZ_CHECK(row.correct.size() == 1 && row.given.size() <= 1);
 
     QuietView view;
-    QuizSession session(view, set, ModGlobal::RecordStore, ModGlobal::Document->NumRisposte());
-    session.KeepProgressIn(ProgressPath());
-    session.StartTest(0, 0, ModGlobal::ResumeIndex, ModGlobal::ResumeCorrect, resumeShowsNext);
+    QuizSession session(view, QuizInputs{set, loaded.Test.RecordStore, AnswerLog(g_folder / "rcv14.log"),
+                                         ProgressPath(), loaded.Request, loaded.Test.Document->NumRisposte()});
+    if (mode == SessionLoader::Mode::Interrupted)
+        session.ResumeTest(loaded.Record);
+    else
+        session.StartTest(loaded.ResumeIndex, loaded.ResumeCorrect);
     for (int answers = 0; answers < 3 && !session.Finished(); ++answers) {
         FUZZ_CHECK(session.Current() && session.Current()->RispostaData == 0);
         FUZZ_CHECK(session.CorrectCount() <= session.PassedCount() && session.PassedCount() <= count);
@@ -82,15 +109,11 @@ void TakeTest(bool resumeShowsNext)
         FUZZ_CHECK(!fs::exists(ProgressPath()));
         return;
     }
-    FUZZ_CHECK(SessionLoader::WouldLoad(ProgressPath()));
-    // An exam is looked up in a fresh draw, and the statistics may have changed what the others select.
-    if (ModGlobal::OrderMode == OrderEsame || ModGlobal::OrderMode == OrderSoloErrate) return;
-    const std::string codes = Codes(*set);
-    const std::string answers = set->RisposteDate();
-    ModGlobal::ResetTestSettings();
-    FUZZ_CHECK(SessionLoader::Load(ProgressPath()));
-    FUZZ_CHECK(Codes(*ModGlobal::TestSet) == codes);
-    FUZZ_CHECK(ModGlobal::TestSet->RisposteDate() == answers);
+    const auto kept = SessionLoader::Load(ProgressPath(), Check(), SessionLoader::Mode::Interrupted);
+    FUZZ_CHECK(kept);
+    FUZZ_CHECK(Codes(*kept->Test.TestSet) == Codes(*set));
+    FUZZ_CHECK(Shown(*kept->Test.TestSet) == Shown(*set));
+    FUZZ_CHECK(kept->Record.Position == session.CurrentIndex());
 }
 
 }  // namespace
@@ -106,8 +129,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     // As many questions as the shipped bank, so that files the program saved find theirs.
     if (!BankGenerator::WriteFile(g_folder / "rcv14.dat", {340, 3, 14})) std::abort();
     ProgramFolder::Set(g_folder);
-    ModGlobal::InitGlobals();
-    ModGlobal::CurrentDataFile = ModGlobal::DataFileName;
     BankRandom::SetTestSeed(1);
     return 0;
 }
@@ -117,23 +138,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Write(SessionPath(), data, size);
     std::error_code ec;
     fs::remove(g_folder / "rcv14.log", ec);
-    ModGlobal::ResetTestSettings();
-    ModGlobal::TestSet.reset();
+    fs::remove(ProgressPath(), ec);
 
-    const bool would = SessionLoader::WouldLoad(SessionPath());
-    FUZZ_CHECK(!ModGlobal::TestSet && ModGlobal::ResumeIndex == -1);
-    const auto loaded = SessionLoader::Load(SessionPath());
-    if (!loaded) {
-        FUZZ_CHECK(!SessionLoader::Message(loaded.error()).text.empty());
-        if (loaded.error().kind == Kind::NotASession || loaded.error().kind == Kind::WrongDataFile) FUZZ_CHECK(!would);
-        return 0;
+    // Read both ways: as a suspended test and as the interrupted one.
+    for (const auto mode : {SessionLoader::Mode::Suspended, SessionLoader::Mode::Interrupted}) {
+        const bool readable = SessionLoader::Readable(SessionPath(), Check(), mode).has_value();
+        const auto loaded = SessionLoader::Load(SessionPath(), Check(), mode);
+        if (!loaded) {
+            const Kind kind = loaded.error().kind;
+            FUZZ_CHECK(!TestMessages::SessionNotLoaded(loaded.error()).text.empty());
+            if (kind == Kind::NotASession || kind == Kind::WrongDataFile) FUZZ_CHECK(!readable);
+            if (mode == SessionLoader::Mode::Interrupted)
+                FUZZ_CHECK(kind == Kind::Damaged || kind == Kind::Missing || kind == Kind::NothingFound
+                           || kind == Kind::WrongDataFile || kind == Kind::Failed);
+            continue;
+        }
+        FUZZ_CHECK(readable);
+        const auto& set = *loaded->Test.TestSet;
+        FUZZ_CHECK(set.Count() > 0);
+        FUZZ_CHECK(loaded->ResumeIndex >= -1 && loaded->ResumeIndex < set.Count());
+        FUZZ_CHECK(loaded->ResumeCorrect == set.NumRisposteEsatte());
+        TakeTest(*loaded, mode);
     }
-    FUZZ_CHECK(would);
-
-    const auto& set = *ModGlobal::TestSet;
-    FUZZ_CHECK(set.Count() > 0);
-    FUZZ_CHECK(ModGlobal::ResumeIndex >= -1 && ModGlobal::ResumeIndex < set.Count());
-    FUZZ_CHECK(ModGlobal::ResumeCorrect == set.NumRisposteEsatte());
-    TakeTest(size % 2 == 1);
     return 0;
 }

@@ -1,8 +1,8 @@
 #include "bank/BankRandom.h"
 
+#include "setup/Competition.h"
 #include "setup/ModFunzioni.h"
-#include "setup/ModGlobal.h"
-#include "setup/TestSettings.h"
+#include "setup/TestMessages.h"
 
 #include "tools/Commands.h"
 #include "tools/TestState.h"
@@ -50,38 +50,38 @@ int Draw(const Args& args)
         if (target) *target = *value;
         else seed = *value;
     }
-    if (row < 0 || row > 3) return BadOption("--filter is a row of the topic list, 0 to 3.");
+    const auto rows = static_cast<int64_t>(Competition::Filters().size());
+    if (row < 0 || row >= rows) return BadOption("--filter is a row of the topic list, 0 to " + std::to_string(rows - 1) + ".");
     if (order < 0 || order > 5) return BadOption("--order is an ordering, 0 to 5.");
     if (count < 0 || count > INT32_MAX) return BadOption("--count is 0 (all) or more.");
     if (start < INT32_MIN || start > INT32_MAX) return BadOption("--start is out of range.");
     if (seed && (*seed < 0 || *seed > UINT32_MAX)) return BadOption("--seed is 0 to 4294967295.");
 
-    if (!TestState::UseBank(args[0])) return ProblemFound;
+    auto request = TestState::UseBank(args[0]);
+    if (!request) return ProblemFound;
     if (seed) BankRandom::SetTestSeed(static_cast<uint32_t>(*seed));
 
-    // As BeginTest: the exam simulation forces 50 questions and the first row.
+    // As the start screen: the exam simulation takes its own number of questions and the first row.
     if (order == OrderEsame) {
-        count = 50;
+        count = Competition::ExamQuestions(request->ExamSets);
         row = 0;
     }
-    using namespace ModGlobal;
-    KeepAnswerOrder = keepOrder;
-    RecordWrongAnswers = true;
-    OrderMode = static_cast<int32_t>(order);
-    ModFunzioni::ApplyTopicFilter(static_cast<int>(row));
-    QuestionCount = static_cast<int32_t>(count);
-    StartNumber = static_cast<int32_t>(start);
-    ResumeIndex = -1;
-    ResumeCorrect = 0;
+    request->ApplyTopicFilter(Competition::Filters()[static_cast<size_t>(row)]);
+    request->KeepAnswerOrder = keepOrder;
+    request->RecordWrongAnswers = true;
+    request->OrderMode = static_cast<int32_t>(order);
+    request->QuestionCount = static_cast<int32_t>(count);
+    request->StartNumber = static_cast<int32_t>(start);
 
-    ModFunzioni::EstraiQuesiti();
-    if (!RecordStore || !RecordStore->Initialized())
-        std::cerr << ModFunzioni::StatisticsUnavailableMessage().text << "\n";
-    if (!TestSet || TestSet->Count() == 0) {
-        std::cerr << "Nessun quesito trovato per i filtri impostati!\n";
+    const auto built = ModFunzioni::EstraiQuesiti(*request);
+    if (!built) {
+        std::cerr << (built.error().kind == Failure::Kind::NothingFound ? TestMessages::NothingFound().text
+                                                                       : built.error().description)
+                  << "\n";
         return ProblemFound;
     }
-    for (const auto& q : *TestSet) {
+    if (built->StatisticsProblem) std::cerr << TestMessages::StatisticsUnavailable().text << "\n";
+    for (const auto& q : *built->TestSet) {
         std::cout << nlohmann::ordered_json{{"codice", q->Codice},
                                             {"gazzetta", q->IDGazzetta},
                                             {"argomento", q->Argomento() ? q->Argomento()->ID : 0},

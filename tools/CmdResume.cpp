@@ -1,6 +1,5 @@
-#include "setup/ModGlobal.h"
 #include "setup/SessionLoader.h"
-#include "setup/TestSettings.h"
+#include "setup/TestMessages.h"
 
 #include "tools/Commands.h"
 #include "tools/TestState.h"
@@ -12,18 +11,20 @@ namespace BankTool {
 
 int Resume(const Args& args)
 {
-    if (!TestState::UseBank(args[0])) return ProblemFound;
-    const auto loaded = SessionLoader::Load(args[1]);
+    const auto request = TestState::UseBank(args[0]);
+    if (!request) return ProblemFound;
+    const auto loaded = SessionLoader::Load(args[1], {*request, request->CurrentDataFile}, SessionLoader::Mode::Suspended);
     if (!loaded) {
-        std::cerr << SessionLoader::Message(loaded.error()).text << "\n";
+        std::cerr << TestMessages::SessionNotLoaded(loaded.error()).text << "\n";
         return ProblemFound;
     }
-    using namespace ModGlobal;
     using nlohmann::ordered_json;
-    std::cout << ordered_json{{"resumeIndex", ResumeIndex}, {"resumeCorrect", ResumeCorrect}, {"orderMode", OrderMode}}
+    std::cout << ordered_json{{"resumeIndex", loaded->ResumeIndex},
+                              {"resumeCorrect", loaded->ResumeCorrect},
+                              {"orderMode", loaded->Request.OrderMode}}
                      .dump()
               << "\n";
-    for (const auto& q : *TestSet)
+    for (const auto& q : *loaded->Test.TestSet)
         std::cout << ordered_json{{"codice", q->Codice}, {"data", q->RispostaData}, {"corretta", q->RispostaCorretta}}
                          .dump()
                   << "\n";

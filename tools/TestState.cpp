@@ -2,9 +2,7 @@
 
 #include "bank/ProgramFolder.h"
 
-#include "setup/ModFunzioni.h"
-#include "setup/ModGlobal.h"
-#include "setup/TestSettings.h"
+#include "setup/Competition.h"
 
 #include <charconv>
 #include <fstream>
@@ -12,24 +10,20 @@
 
 namespace TestState {
 
-bool UseBank(const std::filesystem::path& bank)
+std::optional<TestRequest> UseBank(const std::filesystem::path& bank)
 {
     std::error_code ec;
     const auto path = std::filesystem::absolute(bank, ec);
     if (ec || !std::filesystem::is_regular_file(path, ec) || !std::ifstream(path, std::ios::binary)) {
         std::cerr << bank.string() << ": cannot read the file\n";
-        return false;
+        return std::nullopt;
     }
-    ModGlobal::Reset();
-    ModGlobal::ResetTestSettings();
-    ModGlobal::InitGlobals();
     ProgramFolder::Set(path.parent_path());
+    TestRequest request;
     // The bank given is the program's own data file.
-    ModGlobal::DataFileName = path.filename().string();
-    ModGlobal::CurrentDataFile = ModGlobal::DataFileName;
-    ModFunzioni::DefineExamSets();
-    ModFunzioni::DefineFilters();
-    return true;
+    request.CurrentDataFile = path.filename().string();
+    request.ExamSets = Competition::ExamSets();
+    return request;
 }
 
 std::optional<int64_t> OptionNumber(const std::string& text)

@@ -2,8 +2,7 @@
 
 #include "bank/DataFolders.h"
 
-#include "setup/ModGlobal.h"
-
+#include "ui/ModGlobal.h"
 #include "ui/ModWindows.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"

@@ -87,4 +87,22 @@ void SetUserDataFolder(const fs::path& folder) { UserFolder() = folder; }
 
 fs::path UserDataFolder() { return UserFolder(); }
 
+namespace {
+fs::path& TempOverride()
+{
+    static fs::path folder;
+    return folder;
+}
+}  // namespace
+
+fs::path TempFolder()
+{
+    if (!TempOverride().empty()) return TempOverride();
+    std::error_code ec;
+    auto folder = fs::temp_directory_path(ec);
+    return ec ? fs::path("/tmp") : folder;
+}
+
+void SetTempFolder(const fs::path& folder) { TempOverride() = folder; }
+
 }  // namespace DataFolders

@@ -40,4 +40,8 @@ void SetDesktopDataFolders(std::vector<std::filesystem::path> folders);
 void SetUserDataFolder(const std::filesystem::path& folder);
 std::filesystem::path UserDataFolder();
 
+// The system temporary folder; tests point it at one of their own (empty: the system's).
+std::filesystem::path TempFolder();
+void SetTempFolder(const std::filesystem::path& folder);
+
 }  // namespace DataFolders

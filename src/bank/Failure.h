@@ -14,6 +14,8 @@ struct Failure {
         NotASession,    // the file is no suspended test of this program
         WrongDataFile,  // a suspended test of another data file
         NothingFound,   // nothing is left to take
+        Damaged,        // a file of the program's own that no longer reads
+        Missing,        // what a file names is no longer there (questions the bank has lost)
         Exists,         // the file is there already
         Refused,        // input to correct; the description is the whole message
     };

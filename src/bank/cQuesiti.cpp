@@ -2,6 +2,7 @@
 
 #include "bank/BankError.h"
 #include "bank/BankRandom.h"
+#include "bank/DrawOrder.h"
 #include "bank/IQuesitoSorter.h"
 #include "bank/TextConvert.h"
 
@@ -22,13 +23,6 @@ int32_t DigitAt(const std::string& digits, size_t i)
 
 int32_t TopicId(const cQuesito& q) { return q.Argomento() ? q.Argomento()->ID : 0; }
 
-// A draw record: the sorter's key in a 16-character field, then the random key.
-struct DrawRecord {
-    char order[16];
-    int32_t random;
-    uint32_t position;  // in the drawn set
-};
-
 }  // namespace
 
 const cQuesiti::Ptr& cQuesiti::Item(int32_t index) const
@@ -42,7 +36,8 @@ const cQuesiti::Ptr& cQuesiti::Item(const std::string& key) const
     if (key.size() > 3 && TextConvert::EqualsIgnoreCase(std::string_view(key).substr(0, 3), "cod")) {
         if (const auto codice = TextConvert::ToInt32(std::string_view(key).substr(3));
             codice && std::to_string(*codice) == key.substr(3)) {
-            if (const auto it = m_byCodice.find(*codice); it != m_byCodice.end()) return m_items[it->second];
+            EnsureIndex();
+            if (const size_t at = m_byCodice.Find(*codice); at != CodiceIndex::None) return m_items[at];
         }
     }
     throw BankError(BankError::Kind::QuestionKey, key);
@@ -50,8 +45,9 @@ const cQuesiti::Ptr& cQuesiti::Item(const std::string& key) const
 
 cQuesiti::Ptr cQuesiti::ItemByCodice(int32_t codice) const
 {
-    const auto it = m_byCodice.find(codice);
-    return it == m_byCodice.end() ? nullptr : m_items[it->second];
+    EnsureIndex();
+    const size_t at = m_byCodice.Find(codice);
+    return at == CodiceIndex::None ? nullptr : m_items[at];
 }
 
 cQuesiti::Ptr cQuesiti::Add(int32_t codice)
@@ -64,7 +60,8 @@ cQuesiti::Ptr cQuesiti::Add(int32_t codice)
 cQuesiti::Ptr cQuesiti::AddObject(Ptr oQuesito)
 {
     if (!oQuesito) throw BankError(BankError::Kind::MissingQuestion);
-    if (!m_byCodice.emplace(oQuesito->Codice, m_items.size()).second)
+    EnsureIndex();
+    if (!m_byCodice.Insert(oQuesito->Codice, m_items.size()))
         throw BankError(BankError::Kind::DuplicateQuestion, std::to_string(oQuesito->Codice));
     m_items.push_back(oQuesito);
     return oQuesito;
@@ -73,7 +70,23 @@ cQuesiti::Ptr cQuesiti::AddObject(Ptr oQuesito)
 void cQuesiti::Clear()
 {
     m_items.clear();
-    m_byCodice.clear();
+    m_byCodice.Clear();
+    m_indexStale = false;
+}
+
+void cQuesiti::AppendUnique(const Ptr& oQuesito)
+{
+    m_items.push_back(oQuesito);
+    m_indexStale = true;
+}
+
+void cQuesiti::EnsureIndex() const
+{
+    if (!m_indexStale) return;
+    m_byCodice.Clear();
+    m_byCodice.SetSize(m_items.size());
+    for (size_t i = 0; i < m_items.size(); ++i) m_byCodice.Insert(m_items[i]->Codice, i);
+    m_indexStale = false;
 }
 
 std::string cQuesiti::RisposteDate() const
@@ -133,7 +146,7 @@ std::shared_ptr<cQuesiti> cQuesiti::Where(Keep keep) const
     auto result = std::make_shared<cQuesiti>();
     result->m_items.reserve(m_items.size());
     for (const auto& q : m_items)
-        if (keep(*q)) result->AddObject(q);
+        if (keep(*q)) result->AppendUnique(q);
     return result;
 }
 
@@ -141,7 +154,8 @@ std::shared_ptr<cQuesiti> cQuesiti::GetFirstN(int32_t quanti) const
 {
     auto result = std::make_shared<cQuesiti>();
     const int32_t n = std::min(std::max(quanti, 0), Count());
-    for (int32_t i = 0; i < n; ++i) result->AddObject(m_items[static_cast<size_t>(i)]);
+    result->m_items.reserve(static_cast<size_t>(n));
+    for (int32_t i = 0; i < n; ++i) result->AppendUnique(m_items[static_cast<size_t>(i)]);
     return result;
 }
 
@@ -194,38 +208,42 @@ std::shared_ptr<cQuesiti> cQuesiti::GetRandomized(IQuesitoSorter* sorter) const
                 if (sorter) sorter->EndDraw();
             }
         } scope(sorter);
-        std::vector<DrawRecord> records;
+        // On a large bank a draw waits mostly for each question to come from memory: each is
+        // asked for a few questions ahead, and taken (its count raised) while it is at hand.
+        constexpr size_t ahead = 16;
+        std::vector<DrawOrder::Record> records;
+        std::vector<Ptr> kept;
         records.reserve(m_items.size());
+        kept.reserve(m_items.size());
         for (size_t i = 0; i < m_items.size(); ++i) {
+            if (i + ahead < m_items.size()) __builtin_prefetch(m_items[i + ahead].get());
             const auto& q = m_items[i];
             if (q->Difficolta == Cancelled) continue;
-            DrawRecord rec{};
-            rec.random = static_cast<int32_t>(std::lround(BankRandom::Next() * 99000.0));
-            rec.position = static_cast<uint32_t>(i);
+            DrawOrder::Record rec{};
+            // Every question not cancelled takes its random number, skipped or not.
+            rec.random = static_cast<int32_t>(std::lround(BankRandom::Next() * DrawOrder::MaxRandom));
+            rec.position = static_cast<uint32_t>(kept.size());
             std::memset(rec.order, ' ', sizeof rec.order);
             if (sorter) {
                 const std::string key = sorter->GetOrder(*q);
                 // A fixed-width field: longer keys are cut, shorter ones padded with blanks.
                 std::memcpy(rec.order, key.data(), std::min(key.size(), sizeof rec.order));
+                if (TextConvert::TrimBlanks(std::string_view(rec.order, sizeof rec.order)) == IQuesitoSorter::SkipKey)
+                    continue;
             }
             records.push_back(rec);
+            kept.push_back(q);
         }
-        std::stable_sort(records.begin(), records.end(), [](const DrawRecord& a, const DrawRecord& b) {
-            if (const int c = std::memcmp(a.order, b.order, sizeof a.order); c != 0) return c < 0;
-            return a.random < b.random;
-        });
-        result->m_items.reserve(records.size());
-        result->m_byCodice.reserve(records.size());
-        for (const auto& rec : records) {
-            if (sorter
-                && TextConvert::TrimBlanks(std::string_view(rec.order, sizeof rec.order)) == IQuesitoSorter::SkipKey)
-                continue;
-            // By position, not by a key lookup: a lookup per question in random order was
-            // most of a draw's cost on a large bank.
-            result->AddObject(m_items[rec.position]);
+        const std::vector<uint32_t> order = DrawOrder::Sort(records);
+        result->m_items.reserve(order.size());
+        for (size_t k = 0; k < order.size(); ++k) {
+            if (k + ahead < order.size()) __builtin_prefetch(&kept[order[k + ahead]]);
+            result->m_items.push_back(std::move(kept[order[k]]));
         }
+        result->m_indexStale = true;
     } catch (const std::exception&) {
-        // A failed draw returns what was gathered so far.
+        // A failed draw returns what was gathered so far: nothing, or every question.
+        result->Clear();
     }
     return result;
 }

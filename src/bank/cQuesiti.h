@@ -1,11 +1,11 @@
 #pragma once
 
+#include "bank/CodiceIndex.h"
 #include "bank/cQuesito.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 struct cArgomento;
@@ -61,7 +61,13 @@ public:
 private:
     template <typename Keep>
     std::shared_ptr<cQuesiti> Where(Keep keep) const;
+    // A question known not to be in the set yet (the set is made from another set).
+    void AppendUnique(const Ptr& oQuesito);
+    void EnsureIndex() const;
 
     std::vector<Ptr> m_items;
-    std::unordered_map<int32_t, size_t> m_byCodice;
+    // Built when first needed: most drawn and filtered sets are never looked up by
+    // code, and indexing every one of them was much of a draw's cost.
+    mutable CodiceIndex m_byCodice;
+    mutable bool m_indexStale = false;
 };

@@ -94,7 +94,9 @@ void cQuesito::ShuffleAnswers(int32_t n)
     // Answers exist at 1..5 only; a larger count could never finish drawing.
     if (n > MaxRisposte) n = MaxRisposte;
     if (n < 2) return;
-    const auto copy = m_risposte;
+    // Moved, not copied: a copy of every answer text was most of a shuffle's cost.
+    auto copy = std::move(m_risposte);
+    const auto ordine = m_ordine;
     std::array<bool, MaxRisposte> taken{};
     const int32_t correct = RispostaCorretta;
     const int32_t given = RispostaData;
@@ -104,10 +106,37 @@ void cQuesito::ShuffleAnswers(int32_t n)
             j = (static_cast<int32_t>(BankRandom::Next() * 256.0) & 7) + 1;
         } while (j > n || taken[static_cast<size_t>(j - 1)]);
         taken[static_cast<size_t>(j - 1)] = true;
-        m_risposte[static_cast<size_t>(i - 1)] = copy[static_cast<size_t>(j - 1)];
+        m_risposte[static_cast<size_t>(i - 1)] = std::move(copy[static_cast<size_t>(j - 1)]);
+        m_ordine[static_cast<size_t>(i - 1)] = ordine[static_cast<size_t>(j - 1)];
         if (correct == j) RispostaCorretta = i;
         if (given == j) RispostaData = i;
     }
+    for (size_t k = static_cast<size_t>(n); k < copy.size(); ++k) m_risposte[k] = std::move(copy[k]);
+}
+
+bool cQuesito::SetOrdineRisposte(const Ordine& ordine)
+{
+    const int32_t n = NumRisposte();
+    std::array<bool, MaxRisposte> seen{};
+    for (size_t i = 0; i < ordine.size(); ++i) {
+        const int k = ordine[i];
+        if (k < 1 || k > MaxRisposte || seen[static_cast<size_t>(k - 1)]) return false;
+        seen[static_cast<size_t>(k - 1)] = true;
+        // The shown answers are the bank's non-empty ones, all of them.
+        if ((static_cast<int32_t>(i) < n) != (k <= n)) return false;
+    }
+    // The bank's own texts, back from the order they are shown in now.
+    std::array<std::string, MaxRisposte> bank;
+    for (size_t i = 0; i < m_ordine.size(); ++i) bank[static_cast<size_t>(m_ordine[i] - 1)] = m_risposte[i];
+    const int8_t correct = RispostaCorretta >= 1 && RispostaCorretta <= MaxRisposte
+                               ? m_ordine[static_cast<size_t>(RispostaCorretta - 1)]
+                               : 0;
+    for (size_t i = 0; i < ordine.size(); ++i) {
+        m_risposte[i] = bank[static_cast<size_t>(ordine[i] - 1)];
+        if (ordine[i] == correct) RispostaCorretta = static_cast<int32_t>(i) + 1;
+    }
+    m_ordine = ordine;
+    return true;
 }
 
 int32_t cQuesito::NumRisposte() const

@@ -47,10 +47,20 @@ public:
     // Permutes answers 1..n uniformly; the correct and given answer numbers follow their texts.
     void ShuffleAnswers(int32_t n);
 
+    // The bank's number of the answer shown at each position, 1..5: as loaded
+    // 1, 2, 3, 4, 5; a shuffle permutes it with the texts.
+    using Ordine = std::array<int8_t, MaxRisposte>;
+    const Ordine& OrdineRisposte() const { return m_ordine; }
+    // Shows the answers in that order of the bank's own, the correct answer
+    // following its text (the given one is the caller's). False, and nothing
+    // changed, unless it permutes 1..5 and keeps the non-empty answers first.
+    bool SetOrdineRisposte(const Ordine& ordine);
+
     // Number of non-empty answers.
     int32_t NumRisposte() const;
 
 private:
     std::array<std::string, MaxRisposte> m_risposte;
+    Ordine m_ordine{1, 2, 3, 4, 5};
     std::shared_ptr<cArgomento> m_argomento;
 };

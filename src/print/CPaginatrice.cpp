@@ -7,7 +7,6 @@
 #include "bank/TextConvert.h"
 
 #include "setup/BuildConstants.h"
-#include "setup/ModGlobal.h"
 #include "setup/SessionFile.h"
 
 #include "print/PrintError.h"
@@ -67,8 +66,7 @@ CPaginatrice::CPaginatrice(ApplicationFactory factory)
 
 std::string CPaginatrice::DocumentBaseName()
 {
-    std::string title = ModGlobal::CompetitionTitle.empty() ? std::string(BuildConstants::CompetitionTitle)
-                                                            : ModGlobal::CompetitionTitle;
+    std::string title(BuildConstants::CompetitionTitle);
     for (char& c : title)
         if (std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos || static_cast<unsigned char>(c) < 32)
             c = '-';
@@ -111,7 +109,7 @@ Expected<void> CPaginatrice::CaricaQuesitiDaSessione(const std::filesystem::path
         const auto file = SessionFile::Read(path);
         if (!file) return tl::unexpected(file.error());
         if (file->legacy) return Fail(Failure::Kind::NotASession);
-        const std::string name = Cp1252::ToUtf8(TextConvert::TrimBlanks(file->dataFile));
+        const std::string name = Cp1252::ToUtf8(TextConvert::TrimBlanks(file->record.Request.CurrentDataFile));
         if (name.empty()) return Fail("manca il nome dell'archivio dei quesiti");
         // The same bank the start screen reads, whatever the current directory.
         const auto bankPath = DataFolders::BankPath(name);
@@ -123,12 +121,13 @@ Expected<void> CPaginatrice::CaricaQuesitiDaSessione(const std::filesystem::path
         cDocumento document;
         document.LoadFromText(bankPath);
 
-        for (const auto& code : file->codes) {
-            if (!code) continue;
-            const auto q = document.Quesiti()->ItemByCodice(*code);
-            if (!q) return Fail("il quesito " + std::to_string(*code) + " non è nell'archivio \"" + name + "\"");
-            if (m_quesiti->ItemByCodice(*code))
-                return Fail("il quesito " + std::to_string(*code) + " compare più di una volta");
+        for (const auto& item : file->record.Items) {
+            if (item.Codice < 1) continue;
+            const int32_t code = item.Codice;
+            const auto q = document.Quesiti()->ItemByCodice(code);
+            if (!q) return Fail("il quesito " + std::to_string(code) + " non è nell'archivio \"" + name + "\"");
+            if (m_quesiti->ItemByCodice(code))
+                return Fail("il quesito " + std::to_string(code) + " compare più di una volta");
             if (q->NumRisposte() > m_quesiti->NumRisposte) m_quesiti->NumRisposte = q->NumRisposte();
             m_quesiti->AddObject(q);
         }

@@ -2,9 +2,8 @@
 
 #include "bank/cTema.h"
 
-#include "setup/AnswerLog.h"
 #include "setup/Clock.h"
-#include "setup/ModFunzioni.h"
+#include "setup/SessionFile.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,56 +12,54 @@
 namespace {
 
 constexpr int32_t Cancelled = 9;
-
-cRecordSpec ReadRecord(const std::shared_ptr<cRecordBase>& store, int32_t codice)
-{
-    return store ? store->ReadRecord(codice) : cRecordSpec{};
-}
-
-void WriteRecord(const std::shared_ptr<cRecordBase>& store, int32_t codice, const cRecordSpec& rec)
-{
-    if (store) store->WriteRecord(codice, rec);
-}
+constexpr int32_t Marked = 2;
 
 }  // namespace
 
-QuizSession::QuizSession(IQuizView& view, std::shared_ptr<cQuesiti> testSet, std::shared_ptr<cRecordBase> store,
-                         int32_t bankAnswers)
+QuizSession::QuizSession(IQuizView& view, QuizInputs inputs)
     : m_view(view),
-      m_set(testSet ? std::move(testSet) : std::make_shared<cQuesiti>()),
-      m_store(std::move(store)),
-      m_bankAnswers(bankAnswers)
+      m_inputs(std::move(inputs)),
+      m_set(m_inputs.questions ? m_inputs.questions : std::make_shared<cQuesiti>())
 {
+    m_viewed.assign(static_cast<size_t>(m_set->Count()) + 1, false);
 }
 
-void QuizSession::StartTest(int32_t timeHours, int32_t timeMinutes, int32_t resumeIndex, int32_t resumeCorrect,
-                            bool resumeShowsNext)
+cRecordSpec QuizSession::ReadRecord(int32_t codice) const
+{
+    return m_inputs.store ? m_inputs.store->ReadRecord(codice) : cRecordSpec{};
+}
+
+void QuizSession::WriteRecord(int32_t codice, const cRecordSpec& rec)
+{
+    const auto& store = m_inputs.store;
+    // A store that never opened was told when the test started.
+    if (!store || !store->Initialized() || store->WriteRecord(codice, rec) || m_statisticsWarned) return;
+    m_statisticsWarned = true;
+    m_view.ShowWarning("Non è stato possibile aggiornare il file delle statistiche (disco pieno o file non "
+                       "scrivibile).\r\nIl test prosegue, ma le risposte potrebbero non essere registrate.");
+}
+
+void QuizSession::StartTest(int32_t resumeIndex, int32_t resumeCorrect)
 {
     const bool resumed = resumeIndex != -1;
+    m_started = Clock::NowText();
     m_questionLength = 0;
     m_view.SetPointerTracking(false);
     m_currentIndex = m_correctCount = m_passedCount = 0;
     // Set before anything is shown: a resumed test holding every answer ends at once, with its score.
     if (resumed) m_correctCount = resumeCorrect;
-    if (resumed && resumeShowsNext) m_currentIndex = resumeIndex;
+    // Set before the first question, which is kept with the time it has.
+    const TestRequest& r = m_inputs.request;
+    if (r.TimeLimitHours != 0 || r.TimeLimitMinutes != 0)
+        StartCountdown(r.TimeLimitHours * 3600 + r.TimeLimitMinutes * 60);
     NextQuestion(false);
     if (m_finished) return;
 
-    if (timeHours != 0 || timeMinutes != 0) {
-        m_timeHours = timeHours;
-        m_timeMinutes = timeMinutes;
-        m_timeSeconds = 0;
-        m_view.ShowTime(TimeText());
-        m_countdown = true;
-    }
-
-    if (resumed && !resumeShowsNext) {
+    if (resumed) {
         // The first pending question has had its view counted above; the
         // resumed one is shown without counting another.
         m_currentIndex = resumeIndex;
         NextQuestion(true);
-    }
-    if (resumed) {
         // An answer beyond the question shown means the test had gone round
         // once: every question has been passed, and the score never tops 100%.
         for (int32_t p = m_currentIndex + 1; p <= m_set->Count(); ++p)
@@ -70,7 +67,48 @@ void QuizSession::StartTest(int32_t timeHours, int32_t timeMinutes, int32_t resu
                 UpdateCounter(m_set->Count() + 1);
                 break;
             }
+        KeepProgress();
     }
+}
+
+void QuizSession::ResumeTest(const TestRecord& record)
+{
+    m_started = record.Started.empty() ? Clock::NowText() : record.Started;
+    m_questionLength = 0;
+    m_view.SetPointerTracking(false);
+    for (size_t i = 0; i < record.Items.size() && i + 1 < m_viewed.size(); ++i)
+        m_viewed[i + 1] = record.Items[i].ViewCounted;
+    m_correctCount = m_set->NumRisposteEsatte();
+    m_passedCount = std::max(record.Passed, 0);
+
+    const int32_t count = m_set->Count();
+    const int32_t position = std::clamp(record.Position, 1, std::max(count, 1));
+    const bool onScreen = position <= count && m_set->Item(position)->RispostaData == 0 && m_viewed[position];
+    const TestRequest& r = m_inputs.request;
+    if (r.TimeLimitHours != 0 || r.TimeLimitMinutes != 0)
+        StartCountdown(record.SecondsLeft >= 0 ? record.SecondsLeft : r.TimeLimitHours * 3600 + r.TimeLimitMinutes * 60);
+    m_currentIndex = position - 1;
+    // The question on screen when the test was left had its view counted then.
+    NextQuestion(onScreen);
+    // A record that does not say how far the test went: an answer beyond the
+    // question shown means it had gone round once.
+    if (record.Passed < 0 && !m_finished)
+        for (int32_t p = m_currentIndex + 1; p <= count; ++p)
+            if (m_set->Item(p)->RispostaData != 0) {
+                UpdateCounter(count + 1);
+                break;
+            }
+}
+
+void QuizSession::StartCountdown(int32_t seconds)
+{
+    m_timed = true;
+    m_timeHours = seconds / 3600;
+    m_timeMinutes = seconds / 60 % 60;
+    m_timeSeconds = seconds % 60;
+    m_view.ShowTime(TimeText());
+    // A test that ran out of time before it was left comes back at 00:00:00, stopped.
+    m_countdown = seconds > 0;
 }
 
 std::shared_ptr<cQuesito> QuizSession::Current() const
@@ -106,12 +144,21 @@ void QuizSession::NextQuestion(bool noCount)
     m_view.SetPointerTracking(true);
 }
 
+TestRecord QuizSession::Record(int32_t position) const
+{
+    TestRecord record = TestRecord::Of(m_inputs.request, *m_set, position);
+    record.HasViews = true;
+    for (size_t i = 0; i < record.Items.size(); ++i) record.Items[i].ViewCounted = m_viewed[i + 1];
+    record.Passed = m_passedCount;
+    record.SecondsLeft = SecondsLeft();
+    record.Started = m_started;
+    return record;
+}
+
 void QuizSession::KeepProgress()
 {
-    if (m_progressFile.empty()) return;
-    bool wrapped = false;
-    const int32_t next = NextPending(m_currentIndex, wrapped);
-    const auto kept = ModFunzioni::SaveSession(m_progressFile, next != 0 ? next : m_currentIndex);
+    if (m_inputs.progressFile.empty() || m_finished) return;
+    const auto kept = SessionFile::Write(m_inputs.progressFile, Record(m_currentIndex));
     if (kept || m_progressWarned) return;
     m_progressWarned = true;
     m_view.ShowWarning("Non è stato possibile conservare il test in corso (" + kept.error().description +
@@ -121,7 +168,7 @@ void QuizSession::KeepProgress()
 void QuizSession::ShowQuestion(int32_t position, bool noCount)
 {
     const cQuesito& q = *m_set->Item(position);
-    cRecordSpec rec = ReadRecord(m_store, q.Codice);
+    cRecordSpec rec = ReadRecord(q.Codice);
 
     QuestionDisplay d;
     d.position = position;
@@ -130,9 +177,12 @@ void QuizSession::ShowQuestion(int32_t position, bool noCount)
     d.wrong = rec.nSbagliate;
     if (!noCount) {
         ++rec.nVisualizzate;
-        WriteRecord(m_store, q.Codice, rec);
+        WriteRecord(q.Codice, rec);
+        m_viewed[static_cast<size_t>(position)] = true;
     }
     UpdateCounter(position);
+    // Kept once the view is counted: a test left now comes back at this question, not counted again.
+    if (!noCount) KeepProgress();
 
     d.numberLine = "Quesito n." + std::to_string(position) + " su " + std::to_string(m_set->Count())
                    + " totali - (codice " + std::to_string(q.IDGazzetta) + ")";
@@ -174,7 +224,7 @@ void QuizSession::ShowQuestion(int32_t position, bool noCount)
     }
 }
 
-void QuizSession::ShowMark(const cQuesito& q) { m_view.SetErrataMark(ReadRecord(m_store, q.Codice).bnUltimoEsito == 2); }
+void QuizSession::ShowMark(const cQuesito& q) { m_view.SetErrataMark(ReadRecord(q.Codice).bnUltimoEsito == Marked); }
 
 void QuizSession::GiveAnswer(int index)
 {
@@ -185,17 +235,17 @@ void QuizSession::GiveAnswer(int index)
 
     q->RispostaData = index + 1;
     const bool right = q->RispostaData == q->RispostaCorretta;
-    ModFunzioni::WriteLog(AnswerLog::Line(Clock::NowText(), q->Codice, right));
+    m_inputs.log.WriteAnswer(q->Codice, right);
     if (right) ++m_correctCount;
 
-    cRecordSpec rec = ReadRecord(m_store, q->Codice);
+    cRecordSpec rec = ReadRecord(q->Codice);
     if (right) {
         ++rec.nEsatte;
     } else {
-        rec.bnUltimoEsito = 2;
+        rec.bnUltimoEsito = Marked;
         ++rec.nSbagliate;
     }
-    WriteRecord(m_store, q->Codice, rec);
+    WriteRecord(q->Codice, rec);
     // Kept before the result window: a test killed while it is open keeps this answer.
     KeepProgress();
 
@@ -206,9 +256,6 @@ void QuizSession::GiveAnswer(int index)
 void QuizSession::Defer()
 {
     if (!Current()) return;
-    // An earlier interrupted test is replaced only once this one holds an answer.
-    if (std::any_of(m_set->begin(), m_set->end(), [](const auto& q) { return q->RispostaData != 0; }))
-        KeepProgress();
     NextQuestion(false);
 }
 
@@ -216,9 +263,9 @@ void QuizSession::ToggleMark()
 {
     const auto q = Current();
     if (!q) return;
-    cRecordSpec rec = ReadRecord(m_store, q->Codice);
-    rec.bnUltimoEsito = rec.bnUltimoEsito != 2 ? 2 : 1;
-    WriteRecord(m_store, q->Codice, rec);
+    cRecordSpec rec = ReadRecord(q->Codice);
+    rec.bnUltimoEsito = rec.bnUltimoEsito != Marked ? Marked : 1;
+    WriteRecord(q->Codice, rec);
     ShowMark(*q);
 }
 
@@ -236,9 +283,9 @@ void QuizSession::EndTest()
     m_countdown = false;
     m_view.StopCountdown();
     m_view.SetPointerTracking(false);
-    if (!m_progressFile.empty()) {
+    if (!m_inputs.progressFile.empty()) {
         std::error_code ec;
-        std::filesystem::remove(m_progressFile, ec);
+        std::filesystem::remove(m_inputs.progressFile, ec);
     }
     const int32_t total = m_set->Count();
     // An empty test cannot reach here from the start screen; never divide by zero.
@@ -267,6 +314,11 @@ void QuizSession::CountdownTick()
     }
 }
 
+int32_t QuizSession::SecondsLeft() const
+{
+    return m_timed ? m_timeHours * 3600 + m_timeMinutes * 60 + m_timeSeconds : -1;
+}
+
 std::string QuizSession::TimeText() const
 {
     char buf[48];
@@ -289,5 +341,5 @@ std::string QuizSession::CorrectAnswerText() const
 
 Expected<void> QuizSession::SaveSession(const std::filesystem::path& path) const
 {
-    return ModFunzioni::SaveSession(path, m_currentIndex);
+    return SessionFile::Write(path, Record(m_currentIndex));
 }

@@ -3,9 +3,8 @@
 #include "bank/cQuesito.h"
 #include "bank/ModEncoding.h"
 
-#include "setup/ModGlobal.h"
-
 #include "ui/Controls.h"
+#include "ui/ModGlobal.h"
 #include "ui/QtText.h"
 #include "ui/Twips.h"
 
@@ -60,7 +59,7 @@ std::filesystem::path frmImmagineDyn::ImagePath(const cQuesito& question)
     QString name = QtText::FromCp1252(ModEncoding::Decode(question.Immagine)).trimmed();
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
     // Images lie beside their bank.
-    return ModGlobal::CurrentDataPath().parent_path() / QtText::ToPath(name);
+    return ModGlobal::Shared().CurrentFiles().data.parent_path() / QtText::ToPath(name);
 }
 
 void frmImmagineDyn::LayoutWindow()

@@ -3,11 +3,8 @@
 #include "bank/ErrorText.h"
 #include "bank/TextConvert.h"
 
-#include "setup/InterruptedTest.h"
-#include "setup/ModGlobal.h"
-#include "setup/TestSettings.h"
-
 #include "ui/AppSettings.h"
+#include "ui/ModGlobal.h"
 #include "ui/ModWindows.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
@@ -33,7 +30,7 @@
 #include <exception>
 #include <utility>
 
-using namespace ModGlobal;
+using ModGlobal::Shared;
 
 namespace {
 
@@ -55,8 +52,9 @@ bool Inside(const QRect& r, const QPoint& p)
 
 std::shared_ptr<cTema> ThemeInForce()
 {
-    if (CurrentTheme) return CurrentTheme;
-    const auto themes = Themes && Themes->Count() > 0 ? Themes : ModThemes::InitThemes();
+    const auto& g = Shared();
+    if (g.CurrentTheme) return g.CurrentTheme;
+    const auto themes = g.Themes && g.Themes->Count() > 0 ? g.Themes : ModThemes::InitThemes();
     return themes->Item(1);
 }
 
@@ -75,8 +73,16 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
     m_theme = ThemeInForce();
-    const int32_t bankAnswers = Document ? Document->NumRisposte() : TestSet ? TestSet->NumRisposte : 4;
-    m_session = std::make_unique<QuizSession>(*this, TestSet, RecordStore, bankAnswers);
+    const auto& g = Shared();
+    QuizInputs inputs;
+    inputs.questions = g.TestSet;
+    inputs.store = g.RecordStore;
+    const BankFiles files = g.CurrentFiles();
+    inputs.log = AnswerLog(files.log);
+    inputs.progressFile = files.interrupted;
+    inputs.request = g.Request();
+    inputs.bankAnswers = g.Document ? g.Document->NumRisposte() : g.TestSet ? g.TestSet->NumRisposte : 4;
+    m_session = std::make_unique<QuizSession>(*this, std::move(inputs));
 
     BuildControls();
     connect(timCountDown, &QTimer::timeout, this, &frmMain::CountdownTick);
@@ -117,16 +123,18 @@ void frmMain::StartTest()
     // Five answers leave each box a little lower.
     if (m_session->BankAnswers() >= 5) m_firstBoxHeight -= 60;
     ApplyTheme();
-    m_session->KeepProgressIn(InterruptedTest::Path());
-    m_session->StartTest(TimeLimitHours, TimeLimitMinutes, ResumeIndex, ResumeCorrect,
-                         std::exchange(ResumeShowsNext, false));
+    auto& g = Shared();
+    if (const auto record = std::exchange(g.ResumeRecord, std::nullopt))
+        m_session->ResumeTest(*record);
+    else
+        m_session->StartTest(g.ResumeIndex, g.ResumeCorrect);
     if (m_closing) return;
-    m_timeShown = m_session->CountdownRunning();
+    m_timeShown = m_session->Timed();
     lbHdrTempo->setVisible(m_timeShown);
     lbTempo->setVisible(m_timeShown);
     LayoutSideBand();
-    if (m_timeShown) timCountDown->start();
-    setWindowTitle(QStringLiteral("Tessarondequiz - ") + QtText::FromCp1252(CompetitionTitle));
+    if (m_session->CountdownRunning()) timCountDown->start();
+    setWindowTitle(QStringLiteral("Tessarondequiz - ") + QtText::FromCp1252(g.CompetitionTitle));
 }
 
 void frmMain::DisplayQuestion(const QuestionDisplay& d)
@@ -374,10 +382,11 @@ void frmMain::closeEvent(QCloseEvent* event)
         m_closing = true;
         timCountDown->stop();
         timUI->stop();
-        RecordStore.reset();
-        Document.reset();
-        TestSet.reset();
-        CurrentTheme.reset();
+        auto& g = Shared();
+        g.RecordStore.reset();
+        g.Document.reset();
+        g.TestSet.reset();
+        g.CurrentTheme.reset();
         if (ModWindows::ShowStartScreen) ModWindows::ShowStartScreen();
     }
     event->accept();

@@ -1,7 +1,6 @@
 // frmMain: its controls, colours and layout.
-#include "setup/ModGlobal.h"
-
 #include "ui/Controls.h"
+#include "ui/ModGlobal.h"
 #include "ui/Twips.h"
 
 #include "quiz/frmMain.h"

@@ -1,6 +1,7 @@
 #include "setup/Clock.h"
 
 #include <chrono>
+#include <cstdio>
 #include <ctime>
 
 namespace Clock {
@@ -51,6 +52,15 @@ std::optional<int32_t> DayNumber(std::string_view text)
                                            std::chrono::day(static_cast<unsigned>(day))};
     if (!date.ok()) return std::nullopt;
     return static_cast<int32_t>(std::chrono::sys_days(date).time_since_epoch().count());
+}
+
+std::string DateText(int32_t day)
+{
+    const std::chrono::year_month_day date{std::chrono::sys_days{std::chrono::days{day}}};
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02u/%02u/%04d", static_cast<unsigned>(date.day()),
+                  static_cast<unsigned>(date.month()), static_cast<int>(date.year()));
+    return buf;
 }
 
 int32_t Today() { return DayNumber(NowText()).value_or(0); }

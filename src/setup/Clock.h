@@ -18,6 +18,9 @@ void SetFixedNowText(const std::string& text);
 // nothing unless the whole text has that form with a real date and time.
 std::optional<int32_t> DayNumber(std::string_view text);
 
+// The "dd/MM/yyyy" of a day number, DayNumber's inverse for the date part.
+std::string DateText(int32_t day);
+
 // The day of NowText().
 int32_t Today();
 

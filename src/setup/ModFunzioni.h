@@ -1,57 +1,41 @@
 #pragma once
 
+#include "bank/cDocumento.h"
+#include "bank/cQuesiti.h"
+#include "bank/cRecordBase.h"
 #include "bank/Failure.h"
 
-#include "bank/UserMessage.h"
+#include "setup/TestRequest.h"
 
-#include <cstdint>
 #include <filesystem>
-#include <string>
+#include <memory>
+#include <optional>
 
-// Routines shared by the start screen, the statistics window and the quiz screen.
+// The test builder's entry points, shared by the start screen, the suspended-test
+// loader, the bank tool and the tests.
 namespace ModFunzioni {
 
-// The ten test-setting fields joined by "|": date and time, TopicFilter,
-// CurrentDataFile, OrderMode, QuestionCount, KeepAnswerOrder,
-// RecordWrongAnswers, TimeLimitHours, TimeLimitMinutes, StartNumber.
-std::string DescribeSettings();
+// A test as the builder leaves it.
+struct BuiltTest {
+    std::shared_ptr<cDocumento> Document;
+    // Open on the bank's ".rec" file, or closed when that could not be made or
+    // opened: reads then give zeros and writes are skipped (StatisticsProblem says why).
+    std::shared_ptr<cRecordBase> RecordStore;
+    std::shared_ptr<cQuesiti> TestSet;  // in test order, no answer given
+    std::optional<Failure> StatisticsProblem;
+};
 
-// Builds Document, RecordStore and TestSet from the test settings.
-void EstraiQuesiti();
+// Loads the bank named in the request and opens its statistics file (creating
+// it when missing); the answers are shuffled unless they keep their order. The
+// test set is the whole bank.
+BuiltTest OpenBank(const TestRequest& request);
 
-// RecordStore on the bank's ".rec" file, created first when missing. False
-// when the file cannot be created or opened: the store then stays closed,
-// reads give zeros and writes are skipped.
-bool OpenRecordStore();
+// OpenBank, then the filters, the ordering and the count of the request;
+// NothingFound when no question is left.
+Expected<BuiltTest> EstraiQuesiti(const TestRequest& request);
 
-// (CurrentDataFile without extension) + ".log", where the statistics file is.
-std::filesystem::path LogFilePath();
-// Appends one line; failures are ignored.
-void WriteLog(const std::string& line);
-
-// Writes the suspended-test file for TestSet; a failure keeps any file
-// already at path intact.
-Expected<void> SaveSession(const std::filesystem::path& path, int32_t position);
-
-void ResetExamSets();
-void SetExamTime(int32_t hours, int32_t minutes);
-void AddExamSet(int32_t topic, int32_t difficulty, int32_t count);
-void AddTopicFilter(int32_t first, int32_t last, int32_t firstGazette, int32_t lastGazette,
-                    const std::string& caption, int32_t extra);
-
-// The built-in exam composition and topic list, rebuilt each time the start screen loads.
-void DefineExamSets();
-void DefineFilters();
-
-// The topic and gazette filters of the test settings from a row of the topic
-// list (a row outside the list takes the nearest one).
-void ApplyTopicFilter(int row);
-
-// The system temporary folder (tests point it elsewhere).
-std::filesystem::path TempFolder();
-void SetTempFolder(const std::filesystem::path& folder);
-
-// Told once when a test starts without its statistics file.
-UserMessage StatisticsUnavailableMessage();
+// The statistics store on `path`, created first when missing.
+Expected<std::shared_ptr<cRecordBase>> OpenRecordStore(const cDocumento& document,
+                                                       const std::filesystem::path& path);
 
 }  // namespace ModFunzioni

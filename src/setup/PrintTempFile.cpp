@@ -1,6 +1,6 @@
 #include "setup/PrintTempFile.h"
 
-#include "setup/ModFunzioni.h"
+#include "bank/DataFolders.h"
 
 #include <cerrno>
 #include <cstring>
@@ -10,9 +10,9 @@
 PrintTempFile::PrintTempFile()
 {
     // mkdtemp makes the folder with mode 0700 under a name nobody else holds.
-    std::string pattern = (ModFunzioni::TempFolder() / "tessarondequiz-XXXXXX").string();
+    std::string pattern = (DataFolders::TempFolder() / "tessarondequiz-XXXXXX").string();
     if (!mkdtemp(pattern.data())) {
-        m_path = Fail("impossibile creare una cartella in " + ModFunzioni::TempFolder().string() + " (" +
+        m_path = Fail("impossibile creare una cartella in " + DataFolders::TempFolder().string() + " (" +
                       std::strerror(errno) + ")");
         return;
     }

@@ -90,7 +90,8 @@ void ProgressData::ReadLog(const std::filesystem::path& logFile, const std::vect
     if (!text) return;
     const int32_t first = m_today - (kDays - 1);
     for (const std::string_view line : TextFile::SplitLines(*text)) {
-        const auto answer = AnswerLog::Parse(line);
+        const auto entry = AnswerLog::Parse(line);
+        const auto* answer = entry ? std::get_if<AnswerLog::Answer>(&*entry) : nullptr;
         if (!answer || answer->codice < 1 || static_cast<size_t>(answer->codice) >= bucketOf.size()) continue;
         const int32_t bucket = bucketOf[static_cast<size_t>(answer->codice)];
         if (bucket < 0) continue;

@@ -1,11 +1,14 @@
 #include "setup/SessionFile.h"
 
-#include "bank/cQuesiti.h"
 #include "bank/ErrorText.h"
 #include "bank/TextConvert.h"
 #include "bank/TextFile.h"
 
+#include "setup/Clock.h"
+#include "setup/SettingsLine.h"
+
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 namespace SessionFile {
@@ -35,6 +38,7 @@ public:
         Problem("lettura oltre la fine del file");
         return {};
     }
+    bool More() const { return m_next < m_lines.size(); }
 
     int32_t Number(std::string_view text)
     {
@@ -43,19 +47,12 @@ public:
         return v.value_or(0);
     }
 
-    bool Boolean(std::string_view text)
-    {
-        const auto v = TextConvert::ToBool(text);
-        if (!v) Problem("valore non valido: \"" + std::string(text) + "\"");
-        return v.value_or(false);
-    }
-
-    std::string Digits(std::string_view text)
+    std::string_view Digits(std::string_view text)
     {
         for (size_t i = 0; i < text.size(); ++i)
             if (text[i] < '0' || text[i] > '9')
                 Problem(ErrorText::DescribeBankError(BankError::Kind::AnswerDigits, std::to_string(i + 1)));
-        return std::string(text);
+        return text;
     }
 
     void Problem(std::string description)
@@ -70,58 +67,153 @@ private:
     std::optional<std::string> m_problem;
 };
 
-void ReadSettings(Reader& r, Contents& c)
+// The code list: one entry per ";" terminated code; a last entry without its
+// ";" counts too. An entry that is no number names no question (Codice 0).
+std::vector<TestItem> Codes(std::string_view line)
 {
-    const auto fields = Split(r.Line(), '|');
-    if (fields.size() < 7) {
-        r.Problem("riga delle impostazioni incompleta");
-        return;
+    std::vector<TestItem> items;
+    if (line.empty()) return items;
+    if (line.back() == ';') line.remove_suffix(1);
+    for (const std::string_view entry : Split(line, ';')) {
+        TestItem item;
+        item.Codice = std::max(TextConvert::ToInt32(entry).value_or(0), 0);
+        items.push_back(item);
     }
-    c.topicFilter = r.Number(fields[1]);
-    c.dataFile = fields[2];
-    c.orderMode = r.Number(fields[3]);
-    c.questionCount = r.Number(fields[4]);
-    c.keepAnswerOrder = r.Boolean(fields[5]);
-    c.recordWrongAnswers = r.Boolean(fields[6]);
+    return items;
+}
+
+// Digit i of a line to each item; -1 where the line is too short.
+template <typename Field>
+void Spread(std::string_view digits, std::vector<TestItem>& items, Field field)
+{
+    for (size_t i = 0; i < items.size(); ++i) items[i].*field = i < digits.size() ? digits[i] - '0' : -1;
+}
+
+// The "name=value" lines past the sixth; false when one of ours does not read.
+bool ReadExtras(Reader& r, TestRecord& record)
+{
+    bool ok = true;
+    const size_t n = record.Items.size();
+    while (r.More()) {
+        const std::string_view line = r.Line();
+        const size_t eq = line.find('=');
+        if (eq == std::string_view::npos) continue;
+        const std::string_view name = line.substr(0, eq);
+        const std::string_view value = line.substr(eq + 1);
+        if (name == "ordine") {
+            const auto entries = value.empty() ? std::vector<std::string_view>{} : Split(value, ';');
+            bool good = entries.size() == n;
+            std::vector<cQuesito::Ordine> orders(n);
+            for (size_t i = 0; good && i < n; ++i) {
+                good = entries[i].size() == orders[i].size();
+                for (size_t k = 0; good && k < orders[i].size(); ++k) {
+                    good = entries[i][k] >= '1' && entries[i][k] <= '5';
+                    orders[i][k] = static_cast<int8_t>(entries[i][k] - '0');
+                }
+            }
+            if (good)
+                for (size_t i = 0; i < n; ++i) record.Items[i].Ordine = orders[i];
+            record.HasOrdine = good;
+            ok &= good;
+        } else if (name == "viste") {
+            bool good = value.size() == n && value.find_first_not_of("01") == std::string_view::npos;
+            for (size_t i = 0; good && i < n; ++i) record.Items[i].ViewCounted = value[i] == '1';
+            record.HasViews = good;
+            ok &= good;
+        } else if (name == "passati" || name == "tempo") {
+            const auto v = TextConvert::ToInt32(value);
+            const bool good = v && *v >= 0;
+            (name == "passati" ? record.Passed : record.SecondsLeft) = good ? *v : -1;
+            ok &= good;
+        } else if (name == "iniziato") {
+            const bool good = Clock::DayNumber(value).has_value();
+            record.Started = good ? std::string(value) : std::string();
+            ok &= good;
+        }
+    }
+    return ok;
+}
+
+std::string Extras(const TestRecord& record)
+{
+    std::string out;
+    const auto line = [&out](const std::string& name, const std::string& value) {
+        out += name + "=" + value + "\r\n";
+    };
+    if (record.HasOrdine) {
+        std::string value;
+        for (const auto& item : record.Items) {
+            if (!value.empty()) value += ';';
+            for (const int8_t k : item.Ordine) value += static_cast<char>('0' + k);
+        }
+        line("ordine", value);
+    }
+    if (record.HasViews) {
+        std::string value;
+        for (const auto& item : record.Items) value += item.ViewCounted ? '1' : '0';
+        line("viste", value);
+    }
+    if (record.Passed >= 0) line("passati", std::to_string(record.Passed));
+    if (record.SecondsLeft >= 0) line("tempo", std::to_string(record.SecondsLeft));
+    if (!record.Started.empty()) line("iniziato", record.Started);
+    return out;
 }
 
 }  // namespace
 
-Expected<Contents> Read(const std::filesystem::path& path)
+Expected<Contents> Read(const std::filesystem::path& path, const TestRequest& base)
 {
     const auto data = TextFile::ReadAll(path);
     if (!data) return Fail("impossibile aprire il file " + path.filename().string());
     Reader r(*data);
     Contents c;
+    TestRecord& record = c.record;
+    record.Request = base;
     const std::string_view magic = r.Line();
     if (magic == LegacyMagic) {
         c.legacy = true;
-        c.dataFile = r.Line();
-        c.topicFilter = r.Number(r.Line());
+        // What the older layout does not store is read as it always was.
+        record.Request.CurrentDataFile = r.Line();
+        record.Request.TopicFilter = r.Number(r.Line());
+        record.Request.OrderMode = OrderCasuale;
+        record.Request.QuestionCount = 0;
+        record.Request.KeepAnswerOrder = false;
+        record.Request.RecordWrongAnswers = true;
     } else if (magic == Magic) {
-        ReadSettings(r, c);
+        const auto settings = SettingsLine::Read(r.Line(), base);
+        if (settings) {
+            record.Written = settings->when;
+            record.Request = settings->request;
+        } else {
+            r.Problem(settings.error().description);
+        }
     } else if (!r.FirstProblem()) {
         return Fail(Failure::Kind::NotASession);
     }
-    c.position = r.Number(r.Line());
-    for (const std::string_view entry : Split(r.Line(), ';')) c.codes.push_back(TextConvert::ToInt32(entry));
-    c.answers = r.Digits(r.Line());
-    c.correct = r.Digits(r.Line());
+    record.Position = r.Number(r.Line());
+    record.Items = Codes(r.Line());
+    Spread(r.Digits(r.Line()), record.Items, &TestItem::Given);
+    Spread(r.Digits(r.Line()), record.Items, &TestItem::Correct);
     if (const auto& problem = r.FirstProblem()) return Fail(*problem);
+    if (!c.legacy) c.extrasDamaged = !ReadExtras(r, record);
     return c;
 }
 
-Expected<void> Write(const std::filesystem::path& path, const std::string& settings, int32_t position,
-                     const cQuesiti& test)
+Expected<void> Write(const std::filesystem::path& path, const TestRecord& record)
 {
-    std::string codes;
-    for (const auto& q : test) codes += std::to_string(q->Codice) + ";";
+    std::string codes, given, correct;
+    for (const auto& item : record.Items) {
+        codes += std::to_string(item.Codice) + ";";
+        given += std::to_string(std::max(item.Given, 0));
+        correct += std::to_string(std::max(item.Correct, 0));
+    }
     std::string content;
-    for (const std::string& line :
-         {std::string(Magic), settings, std::to_string(position), codes, test.RisposteDate(), test.RisposteCorrette()}) {
+    for (const std::string& line : {std::string(Magic), SettingsLine::DescribeSettings(record.Request, record.Written),
+                                    std::to_string(record.Position), codes, given, correct}) {
         content += line;
         content += "\r\n";
     }
+    content += Extras(record);
 
     auto temp = path;
     temp += ".tmp~";

@@ -47,22 +47,25 @@ void StatisticsData::BuildRows()
     }
 }
 
-void StatisticsData::ResetAll()
+Expected<void> StatisticsData::ResetAll()
 {
-    if (!StoreOpen()) return;
-    for (const auto& q : *m_list) m_store->WriteRecord(q->Codice, cRecordSpec{});
+    if (!StoreOpen()) return Fail("il file delle statistiche non è disponibile");
+    for (const auto& q : *m_list)
+        if (!m_store->WriteRecord(q->Codice, cRecordSpec{})) return Fail("scrittura non riuscita sul file delle statistiche");
+    return {};
 }
 
-void StatisticsData::ResetWrong()
+Expected<void> StatisticsData::ResetWrong()
 {
-    if (!StoreOpen()) return;
+    if (!StoreOpen()) return Fail("il file delle statistiche non è disponibile");
     for (const auto& q : *m_list) {
         cRecordSpec rec = m_store->ReadRecord(q->Codice);
         if (rec.bnUltimoEsito == 2) {
             rec.bnUltimoEsito = 1;
-            m_store->WriteRecord(q->Codice, rec);
+            if (!m_store->WriteRecord(q->Codice, rec)) return Fail("scrittura non riuscita sul file delle statistiche");
         }
     }
+    return {};
 }
 
 std::string StatisticsData::RenderCell(int32_t value)

@@ -2,6 +2,7 @@
 
 #include "bank/cDocumento.h"
 #include "bank/cRecordBase.h"
+#include "bank/Failure.h"
 
 #include <array>
 #include <cstdint>
@@ -33,9 +34,9 @@ public:
     const std::shared_ptr<cDocumento>& Document() const { return m_document; }
 
     // Clears every record of the listed topic, cancelled questions included.
-    void ResetAll();
+    Expected<void> ResetAll();
     // Turns every "ERRATA" mark of the listed topic into "removed"; counters stay.
-    void ResetWrong();
+    Expected<void> ResetWrong();
 
     static std::string RenderCell(int32_t value);
     // Removes <i>, </i>, <u>, </u> and turns <br> into four blanks, in any case.

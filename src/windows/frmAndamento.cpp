@@ -3,15 +3,14 @@
 #include "bank/ErrorText.h"
 
 #include "setup/Clock.h"
-#include "windows/frmModal.h"
-#include "setup/ModFunzioni.h"
-#include "setup/ModGlobal.h"
-#include "setup/TestSettings.h"
 #include "setup/TopicChoice.h"
 
 #include "ui/Controls.h"
+#include "ui/ModGlobal.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
+
+#include "windows/frmModal.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -63,7 +62,7 @@ frmAndamento::frmAndamento(QWidget* parent) : QDialog(parent)
     setObjectName("frmAndamento");
     setWindowTitle(QStringLiteral("Andamento della preparazione"));
     BuildControls();
-    m_topic = ModGlobal::TopicFilter;
+    m_topic = ModGlobal::Shared().TopicFilter;
     FillTopicCombo();
 }
 
@@ -185,7 +184,7 @@ QChartView* frmAndamento::BuildChart()
 void frmAndamento::FillTopicCombo()
 {
     const QSignalBlocker filling(cbArgomenti);
-    const TopicChoice choice = TopicChoice::Load(ModGlobal::CurrentDataFile, m_topic);
+    const TopicChoice choice = TopicChoice::Load(ModGlobal::Shared().CurrentDataFile, m_topic);
     for (const auto& row : choice.rows) cbArgomenti->addItem(QtText::FromCp1252(row));
     cbArgomenti->setCurrentIndex(choice.selected);
     m_topic = choice.selected;
@@ -193,7 +192,8 @@ void frmAndamento::FillTopicCombo()
 
 void frmAndamento::Execute()
 {
-    m_data.Load(ModGlobal::CurrentDataPath(), ModGlobal::CurrentRecordPath(), ModFunzioni::LogFilePath(),
+    const BankFiles files = ModGlobal::Shared().CurrentFiles();
+    m_data.Load(files.data, files.record, files.log,
                 Clock::Today());
     ShowView();
 }

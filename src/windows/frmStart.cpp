@@ -1,23 +1,27 @@
 #include "windows/frmStart.h"
 
+#include "bank/DataFolders.h"
 #include "bank/ErrorText.h"
 #include "bank/TextConvert.h"
 
-#include "ui/cMousePointer.h"
-#include "windows/frmModal.h"
+#include "setup/AnswerLog.h"
+#include "setup/BuildConstants.h"
+#include "setup/Competition.h"
 #include "setup/InterruptedTest.h"
-#include "setup/ModFunzioni.h"
-#include "setup/ModGlobal.h"
 #include "setup/PrintTempFile.h"
-#include "setup/SessionLoader.h"
-#include "windows/StartRules.h"
-#include "setup/TestSettings.h"
+#include "setup/SessionFile.h"
+#include "setup/TestMessages.h"
 
 #include "ui/AppSettings.h"
+#include "ui/cMousePointer.h"
 #include "ui/Controls.h"
+#include "ui/ModGlobal.h"
 #include "ui/ModWindows.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
+
+#include "windows/frmModal.h"
+#include "windows/StartRules.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -29,7 +33,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-using namespace ModGlobal;
+using ModGlobal::Shared;
 using Controls::Captioned;
 using Controls::Label;
 using Controls::Named;
@@ -61,17 +65,17 @@ frmStart::frmStart(QWidget* parent) : QWidget(parent)
     m_firstActivation = true;
     m_sessionLoaded = false;
 
-    setWindowTitle(QStringLiteral("Tessarondequiz - ") + QtText::FromCp1252(CompetitionTitle));
+    setWindowTitle(QStringLiteral("Tessarondequiz - ") + QtText::FromCp1252(Shared().CompetitionTitle));
     BuildControls();
     BuildLayout();
     FillLists();
 
-    ModFunzioni::DefineExamSets();
-    ModFunzioni::DefineFilters();
+    Shared().DefineExamSets();
+    Shared().DefineFilters();
 
     lstElencoFiltri->clear();
     ApplyTimeBox();
-    LoadTopicList(CurrentDataFile);
+    LoadTopicList(Shared().CurrentDataFile);
 }
 
 frmStart::~frmStart() = default;
@@ -87,7 +91,9 @@ frmStart* frmStart::ShowNewLoading(const std::filesystem::path& path)
 {
     frmStart* window = ShowNew();
     // After the first paint, so that its messages stand over the window.
-    QTimer::singleShot(0, window, [window, path] { window->OpenSession(path, false); });
+    QTimer::singleShot(0, window, [window, path] {
+        if (window->DiscardInterrupted()) window->OpenSession(path, SessionLoader::Mode::Suspended);
+    });
     return window;
 }
 
@@ -160,8 +166,8 @@ void frmStart::FillLists()
     const QSignalBlocker block(cbOrdine);
     cbOrdine->addItems(kOrdini);
     cbNumero->addItems(kNumeri);
-    if (Themes)
-        for (const auto& theme : *Themes) cbTema->addItem(QtText::FromCp1252(theme->Nome));
+    if (const auto& themes = Shared().Themes)
+        for (const auto& theme : *themes) cbTema->addItem(QtText::FromCp1252(theme->Nome));
     cbOrdine->setCurrentIndex(-1);
     cbNumero->setCurrentIndex(-1);
     cbTema->setCurrentIndex(-1);
@@ -176,7 +182,7 @@ void frmStart::showEvent(QShowEvent* event)
 void frmStart::FirstActivation()
 {
     m_firstActivation = false;
-    const bool twoAreas = !AltDataFileName.empty();
+    const bool twoAreas = !BuildConstants::AltDataFileName.empty();
     lbSelezioneArea->setVisible(twoAreas);
     optArea[0]->setVisible(twoAreas);
     optArea[1]->setVisible(twoAreas);
@@ -184,7 +190,41 @@ void frmStart::FirstActivation()
     LoadSettings();
     cmdStampa->setVisible(true);
     // The bank is chosen by now: its interrupted test, if any, can be offered.
-    cmdRiprendi->setVisible(InterruptedTest::Resumable());
+    OfferInterrupted();
+}
+
+SessionLoader::Check frmStart::CurrentCheck() const
+{
+    return {Shared().Request(), Shared().DataFileName};
+}
+
+void frmStart::OfferInterrupted()
+{
+    const auto file = Shared().CurrentFiles().interrupted;
+    const auto offer = InterruptedTest::Look(file, CurrentCheck());
+    cmdRiprendi->setVisible(offer.has_value());
+    if (offer) {
+        cmdRiprendi->setText(QtText::FromUtf8(InterruptedTest::Caption(*offer)));
+        return;
+    }
+    const Failure::Kind kind = offer.error().kind;
+    // Told once: the file goes aside and is never offered again.
+    if (kind == Failure::Kind::Damaged || kind == Failure::Kind::Missing) SetAsideInterrupted(offer.error());
+}
+
+void frmStart::SetAsideInterrupted(const Failure& failure)
+{
+    Prompts::Tell(TestMessages::InterruptedNotResumed(failure));
+    const auto file = Shared().CurrentFiles().interrupted;
+    if (!InterruptedTest::SetAside(file)) InterruptedTest::Remove(file);
+    cmdRiprendi->setVisible(false);
+}
+
+bool frmStart::DiscardInterrupted()
+{
+    if (!cmdRiprendi->isVisible()) return true;
+    return Prompts::Confirm(kAttenzione, QStringLiteral("C'è un test interrotto. Vuoi scartarlo e iniziarne uno nuovo?"),
+                            MessageIcon::Exclamation);
 }
 
 void frmStart::closeEvent(QCloseEvent* event)
@@ -196,9 +236,9 @@ void frmStart::closeEvent(QCloseEvent* event)
 
 void frmStart::SelectArea(int area)
 {
-    if (AltDataFileName.empty()) area = 0;
-    CurrentDataFile = area == 0 ? DataFileName : AltDataFileName;
-    LoadTopicList(CurrentDataFile);
+    if (BuildConstants::AltDataFileName.empty()) area = 0;
+    Shared().CurrentDataFile = area == 0 ? Shared().DataFileName : std::string(BuildConstants::AltDataFileName);
+    LoadTopicList(Shared().CurrentDataFile);
     if (lstElencoFiltri->count() > 0) lstElencoFiltri->setCurrentRow(0);
     lstElencoFiltri->setFocus();
 }
@@ -214,7 +254,7 @@ void frmStart::LoadTopicList(const std::string& fileName)
     const bool oneTopic = document.Argomenti().Count() == 1;
     lbArgomenti->setVisible(!oneTopic);
     lstElencoFiltri->setVisible(!oneTopic);
-    for (const cFiltroMain& filter : Filters) {
+    for (const cFiltroMain& filter : Shared().Filters) {
         const auto caption = StartRules::FilterCaption(filter, document.Argomenti());
         if (!caption) break;
         lstElencoFiltri->addItem(*caption);
@@ -227,7 +267,7 @@ void frmStart::LoadSettings()
     using Key = AppSettings::Key;
 
     int area = 0;
-    if (!AltDataFileName.empty()) area = StartRules::WholeNumber(settings.Get(Key::Area)).value_or(0) == 0 ? 0 : 1;
+    if (!BuildConstants::AltDataFileName.empty()) area = StartRules::WholeNumber(settings.Get(Key::Area)).value_or(0) == 0 ? 0 : 1;
     optArea[area]->setChecked(true);
     SelectArea(area);
 
@@ -235,7 +275,7 @@ void frmStart::LoadSettings()
     if (lstElencoFiltri->count() > 0) lstElencoFiltri->setCurrentRow(filterRow);
 
     cbNumero->setCurrentIndex(StartRules::NumeroRow(settings.Get(Key::Numero), kNumeri));
-    if (Themes) cbTema->setCurrentIndex(StartRules::TemaRow(settings.Get(Key::Tema), *Themes));
+    if (const auto& themes = Shared().Themes) cbTema->setCurrentIndex(StartRules::TemaRow(settings.Get(Key::Tema), *themes));
     {
         const QSignalBlocker block(cbOrdine);
         cbOrdine->setCurrentIndex(StartRules::OrdineRow(settings.Get(Key::Ordine), cbOrdine->count()));
@@ -260,8 +300,8 @@ void frmStart::SaveSettings()
     settings.Set(Key::FiltroCorrente, QString::number(std::max(0, lstElencoFiltri->currentRow())));
     settings.Set(Key::Numero, cbNumero->currentText());
     const int theme = cbTema->currentIndex();
-    if (Themes && theme >= 0 && theme < Themes->Count())
-        settings.Set(Key::Tema, QtText::FromCp1252(Themes->Item(theme + 1)->Chiave));
+    if (const auto& themes = Shared().Themes; themes && theme >= 0 && theme < themes->Count())
+        settings.Set(Key::Tema, QtText::FromCp1252(themes->Item(theme + 1)->Chiave));
     settings.Set(Key::Ordine, QString::number(std::max(0, cbOrdine->currentIndex())));
     settings.Set(Key::IDIniziale, txtNumeroIniziale->text().trimmed());
     settings.Set(Key::DontMixAnswers, QString::fromLatin1(TextConvert::FromBool(ckDontMixAnswers->isChecked())));
@@ -277,19 +317,22 @@ void frmStart::ApplyOrderOptions()
 {
     const int mode = cbOrdine->currentIndex();
     const bool exam = mode == OrderEsame;
+    const auto& g = Shared();
     if (exam) {
-        cbNumero->setCurrentIndex(2);
+        // The row of the exam's own number of questions.
+        const int examRow = static_cast<int>(kNumeri.indexOf(QString::number(Competition::ExamQuestions(g.ExamSets))));
+        if (examRow >= 0) cbNumero->setCurrentIndex(examRow);
         if (lstElencoFiltri->count() > 0) lstElencoFiltri->setCurrentRow(0);
-        if (ExamHours + ExamMinutes >= 1) {
+        if (g.ExamHours + g.ExamMinutes >= 1) {
             ckAbilitaTempo->setChecked(true);
-            txtOre->setText(QString::number(ExamHours));
-            txtMin->setText(QString::number(ExamMinutes));
+            txtOre->setText(QString::number(g.ExamHours));
+            txtMin->setText(QString::number(g.ExamMinutes));
         }
     }
     cbNumero->setEnabled(!exam);
     lstElencoFiltri->setEnabled(!exam);
     // The exam's time is part of the simulation: it cannot be changed either.
-    const bool timeLocked = exam && ExamHours + ExamMinutes >= 1;
+    const bool timeLocked = exam && g.ExamHours + g.ExamMinutes >= 1;
     ckAbilitaTempo->setEnabled(!timeLocked);
     txtOre->setEnabled(!timeLocked);
     txtMin->setEnabled(!timeLocked);
@@ -300,22 +343,25 @@ void frmStart::ApplyOrderOptions()
     txtNumeroIniziale->setVisible(fromNumber);
 }
 
-void frmStart::ApplyTopicFilter() { ModFunzioni::ApplyTopicFilter(lstElencoFiltri->currentRow()); }
+void frmStart::ApplyTopicFilter() { Shared().ApplyTopicFilter(lstElencoFiltri->currentRow()); }
 
 void frmStart::SelectTheme()
 {
+    auto& g = Shared();
     const int row = cbTema->currentIndex();
-    if (Themes && Themes->Count() > 0) CurrentTheme = Themes->Item(std::clamp(row, 0, Themes->Count() - 1) + 1);
+    if (g.Themes && g.Themes->Count() > 0) g.CurrentTheme = g.Themes->Item(std::clamp(row, 0, g.Themes->Count() - 1) + 1);
 }
 
 void frmStart::Execute()
 {
-    ModFunzioni::WriteLog("DOM:" + ModFunzioni::DescribeSettings());
-    ModFunzioni::EstraiQuesiti();
+    const auto& g = Shared();
+    AnswerLog(g.CurrentFiles().log).WriteBuild(g.Request());
+    m_built = ModFunzioni::EstraiQuesiti(g.Request());
 }
 
 void frmStart::BeginTest(bool forPrint)
 {
+    auto& g = Shared();
     if (lstElencoFiltri->count() == 0) {
         Prompts::Tell(kAttenzione, QStringLiteral("Selezionare l'argomento."), MessageIcon::Exclamation);
         return;
@@ -330,45 +376,50 @@ void frmStart::BeginTest(bool forPrint)
             Prompts::Tell(kAttenzione, QtText::FromUtf8(limit.error().description), MessageIcon::Critical);
             return;
         }
-        TimeLimitHours = limit->hours;
-        TimeLimitMinutes = limit->minutes;
+        if (!DiscardInterrupted()) return;
+        g.TimeLimitHours = limit->hours;
+        g.TimeLimitMinutes = limit->minutes;
     }
-    KeepAnswerOrder = ckDontMixAnswers->isChecked();
-    RecordWrongAnswers = ckRecordBad->isChecked();
-    OrderMode = std::max(0, cbOrdine->currentIndex());
+    g.KeepAnswerOrder = ckDontMixAnswers->isChecked();
+    g.RecordWrongAnswers = ckRecordBad->isChecked();
+    g.OrderMode = std::max(0, cbOrdine->currentIndex());
     ApplyTopicFilter();
-    QuestionCount = StartRules::WholeNumber(cbNumero->currentText()).value_or(0);
-    StartNumber = StartRules::WholeNumber(txtNumeroIniziale->text()).value_or(1);
+    g.QuestionCount = StartRules::WholeNumber(cbNumero->currentText()).value_or(0);
+    g.StartNumber = StartRules::WholeNumber(txtNumeroIniziale->text()).value_or(1);
     SelectTheme();
 
-    TestSet.reset();
-    ResumeIndex = -1;
-    ResumeCorrect = 0;
+    g.TestSet.reset();
+    g.ResumeIndex = -1;
+    g.ResumeCorrect = 0;
+    g.ResumeRecord.reset();
     m_sessionLoaded = false;
+    m_built = Fail(Failure::Kind::NothingFound);
     try {
         RunModal(*this, this);
     } catch (const std::exception& e) {
         // A fault of the program, not a filter that found nothing.
-        TestSet.reset();
         Prompts::Tell(UnexpectedError("Errore inaspettato nell'estrazione dei quesiti", ErrorText::Describe(e)));
         RestartStart();
         return;
     }
-
-    if (!TestSet || TestSet->Count() == 0) {
-        Prompts::Tell(kAttenzione, QStringLiteral("Nessun quesito trovato per i filtri impostati!"),
-                      MessageIcon::Exclamation);
+    if (!m_built) {
+        Prompts::Tell(m_built.error().kind == Failure::Kind::NothingFound
+                          ? TestMessages::NothingFound()
+                          : UnexpectedError("Errore inaspettato nell'estrazione dei quesiti", m_built.error().description));
         RestartStart();
         return;
     }
+    const ModFunzioni::BuiltTest built = std::move(*m_built);
+    m_built = Fail(Failure::Kind::NothingFound);
     if (forPrint) {
-        if (const auto printable = StartRules::Printable(TestSet->Count()); !printable) {
+        if (const auto printable = StartRules::Printable(built.TestSet->Count()); !printable) {
             Prompts::Tell(kAttenzione, QtText::FromUtf8(printable.error().description), MessageIcon::Exclamation);
         } else {
             // Removed as soon as the wizard has ended.
             const PrintTempFile temp;
-            const auto saved =
-                temp.Path().and_then([](const std::filesystem::path& path) { return ModFunzioni::SaveSession(path, 0); });
+            const auto saved = temp.Path().and_then([&](const std::filesystem::path& path) {
+                return SessionFile::Write(path, TestRecord::Of(g.Request(), *built.TestSet, 0));
+            });
             if (saved)
                 LaunchPrint(*temp.Path());
             else
@@ -378,42 +429,62 @@ void frmStart::BeginTest(bool forPrint)
         RestartStart();
         return;
     }
-    if (RecordStore && !RecordStore->Initialized()) Prompts::Tell(ModFunzioni::StatisticsUnavailableMessage());
+    g.Document = built.Document;
+    g.RecordStore = built.RecordStore;
+    g.TestSet = built.TestSet;
+    if (built.StatisticsProblem) Prompts::Tell(TestMessages::StatisticsUnavailable());
+    // The interrupted test the user chose to discard.
+    InterruptedTest::Remove(g.CurrentFiles().interrupted);
     close();
     HandOverToQuiz();
 }
 
 void frmStart::LoadSession()
 {
+    if (!DiscardInterrupted()) return;
     const QString file = Prompts::OpenFile(QStringLiteral("Selezionare la sessione da caricare"),
                                            Prompts::SessionFileFilter());
     if (file.isEmpty()) return;
-    OpenSession(QtText::ToPath(file), false);
+    OpenSession(QtText::ToPath(file), SessionLoader::Mode::Suspended);
 }
 
-void frmStart::ResumeInterrupted() { OpenSession(InterruptedTest::Path(), true); }
+void frmStart::ResumeInterrupted() { OpenSession(Shared().CurrentFiles().interrupted, SessionLoader::Mode::Interrupted); }
 
-void frmStart::OpenSession(const std::filesystem::path& path, bool interrupted)
+void frmStart::OpenSession(const std::filesystem::path& path, SessionLoader::Mode mode)
 {
-    Expected<void> loaded;
+    Expected<SessionLoader::LoadedTest> loaded;
     {
         cMousePointer pointer;
         pointer.SetWait();
-        loaded = SessionLoader::Load(path);
+        loaded = SessionLoader::Load(path, CurrentCheck(), mode);
     }
+    const bool interrupted = mode == SessionLoader::Mode::Interrupted;
     if (!loaded) {
-        Prompts::Tell(SessionLoader::Message(loaded.error()));
-        if (interrupted) {
-            // None of its questions is left in the bank: it can never be resumed.
-            if (loaded.error().kind == Failure::Kind::NothingFound) InterruptedTest::Remove();
-            cmdRiprendi->setVisible(InterruptedTest::Resumable());
+        const Failure& failure = loaded.error();
+        if (!interrupted) {
+            Prompts::Tell(TestMessages::SessionNotLoaded(failure));
+        } else if (failure.kind == Failure::Kind::WrongDataFile) {
+            cmdRiprendi->setVisible(false);
+        } else {
+            // It can never be resumed: told once, and set aside.
+            SetAsideInterrupted(failure);
         }
         return;
     }
-    ResumeShowsNext = interrupted;
+    auto& g = Shared();
+    g.SetRequest(loaded->Request);
+    g.Document = loaded->Test.Document;
+    g.RecordStore = loaded->Test.RecordStore;
+    g.TestSet = loaded->Test.TestSet;
+    g.ResumeIndex = loaded->ResumeIndex;
+    g.ResumeCorrect = loaded->ResumeCorrect;
+    if (interrupted) g.ResumeRecord = loaded->Record;
+    else g.ResumeRecord.reset();
     SelectTheme();
     m_sessionLoaded = true;
-    if (RecordStore && !RecordStore->Initialized()) Prompts::Tell(ModFunzioni::StatisticsUnavailableMessage());
+    if (loaded->Test.StatisticsProblem) Prompts::Tell(TestMessages::StatisticsUnavailable());
+    // A suspended test loaded takes the place of the interrupted one the user discarded.
+    if (!interrupted) InterruptedTest::Remove(g.CurrentFiles().interrupted);
     close();
     HandOverToQuiz();
 }
@@ -430,10 +501,12 @@ void frmStart::OpenAndamento()
     if (ModWindows::ShowAndamento) ModWindows::ShowAndamento();
 }
 
+
 void frmStart::LaunchPrint(const std::filesystem::path& path)
 {
-    PrintSourcePath = path.string();
-    ShuffleText = TextConvert::FromBool(!KeepAnswerOrder);
+    auto& g = Shared();
+    g.PrintSourcePath = path.string();
+    g.ShuffleText = TextConvert::FromBool(!g.KeepAnswerOrder);
     if (ModWindows::ShowPrintWizard) ModWindows::ShowPrintWizard();
 }
 
@@ -452,7 +525,7 @@ void frmStart::HandOverToQuiz()
         ModWindows::ShowQuizScreen();
         return;
     }
-    // Hand-over point: until the quiz screen is part of the program, the test
-    // built above is left in ModGlobal::TestSet and a fresh start window follows.
+    // Without a quiz screen (a build of the start screen alone), the test
+    // built is left in the shared state and a fresh start window follows.
     ShowNew();
 }

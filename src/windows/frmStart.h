@@ -1,5 +1,10 @@
 #pragma once
 
+#include "bank/Failure.h"
+
+#include "setup/ModFunzioni.h"
+#include "setup/SessionLoader.h"
+
 #include "windows/IModalProcess.h"
 
 #include <QWidget>
@@ -31,8 +36,6 @@ public:
     // `path` as "Carica un test in sospeso" loads the file the user picks.
     static frmStart* ShowNewLoading(const std::filesystem::path& path);
 
-    bool SessionLoaded() const { return m_sessionLoaded; }
-
     // The test build, run inside the progress window.
     std::string WindowText() const override { return "Estrazione quesiti in corso..."; }
     void Execute() override;
@@ -57,16 +60,24 @@ private:
     void BeginTest(bool forPrint);
     void LoadSession();
     void ResumeInterrupted();
-    void OpenSession(const std::filesystem::path& path, bool interrupted);
+    void OpenSession(const std::filesystem::path& path, SessionLoader::Mode mode);
+    SessionLoader::Check CurrentCheck() const;
+    // The interrupted test of the bank, offered on "Riprendi il test interrotto".
+    void OfferInterrupted();
+    void SetAsideInterrupted(const Failure& failure);
+    // Asks before a new test replaces the interrupted one; true to go on.
+    bool DiscardInterrupted();
     void OpenStatistics();
     void OpenAndamento();
     void LaunchPrint(const std::filesystem::path& path);
+    // The file a test to print is handed over in.
     void RestartStart();
     void Restart();
     void HandOverToQuiz();
 
     bool m_firstActivation = true;
     bool m_sessionLoaded = false;
+    Expected<ModFunzioni::BuiltTest> m_built = Fail(Failure::Kind::NothingFound);
 
     QLabel* lbArgomenti = nullptr;
     QListWidget* lstElencoFiltri = nullptr;

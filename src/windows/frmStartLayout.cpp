@@ -1,10 +1,9 @@
 // frmStart: the heading, the options beside the buttons, the tab order.
-#include "windows/frmStart.h"
-
-#include "setup/ModGlobal.h"
-
 #include "ui/Controls.h"
+#include "ui/ModGlobal.h"
 #include "ui/QtText.h"
+
+#include "windows/frmStart.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,7 +35,7 @@ void frmStart::BuildLayout()
     headingPalette.setColor(QPalette::WindowText, Qt::white);
     heading->setPalette(headingPalette);
 
-    const QString title = QtText::FromCp1252(ModGlobal::CompetitionTitle);
+    const QString title = QtText::FromCp1252(ModGlobal::Shared().CompetitionTitle);
     const qsizetype dash = title.indexOf(QStringLiteral(" - "));
     auto* lbLogo = Label(heading, "lbLogo", QStringLiteral("tessarondequiz"));
     QFont logoFont = lbLogo->font();

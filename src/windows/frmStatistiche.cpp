@@ -1,17 +1,19 @@
 #include "windows/frmStatistiche.h"
 
+#include "bank/BankFiles.h"
 #include "bank/cDocumento.h"
 #include "bank/ErrorText.h"
 
-#include "windows/frmModal.h"
-#include "setup/ModGlobal.h"
-#include "windows/StatisticsModel.h"
-#include "setup/TestSettings.h"
+#include "setup/AnswerLog.h"
 #include "setup/TopicChoice.h"
 
 #include "ui/Controls.h"
+#include "ui/ModGlobal.h"
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
+
+#include "windows/frmModal.h"
+#include "windows/StatisticsModel.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -38,7 +40,7 @@ frmStatistiche::frmStatistiche(QWidget* parent) : QDialog(parent), m_data(std::m
     setObjectName("frmStatistiche");
     setWindowTitle(QStringLiteral("Statistiche"));
     BuildControls();
-    m_statsTopic = ModGlobal::TopicFilter;
+    m_statsTopic = ModGlobal::Shared().TopicFilter;
     FillTopicCombo();
 }
 
@@ -143,7 +145,7 @@ void frmStatistiche::BuildControls()
 void frmStatistiche::FillTopicCombo()
 {
     const QSignalBlocker filling(cbArgomenti);
-    const TopicChoice choice = TopicChoice::Load(ModGlobal::CurrentDataFile, m_statsTopic);
+    const TopicChoice choice = TopicChoice::Load(ModGlobal::Shared().CurrentDataFile, m_statsTopic);
     for (const auto& row : choice.rows) cbArgomenti->addItem(QtText::FromCp1252(row));
     cbArgomenti->setCurrentIndex(choice.selected);
     m_statsTopic = choice.selected;
@@ -171,7 +173,8 @@ bool frmStatistiche::eventFilter(QObject* watched, QEvent* event)
 void frmStatistiche::LoadStatistics()
 {
     if (!m_data) m_data = std::make_unique<StatisticsData>();
-    m_data->Load(ModGlobal::CurrentDataPath(), ModGlobal::CurrentRecordPath(), m_statsTopic);
+    const BankFiles files = ModGlobal::Shared().CurrentFiles();
+    m_data->Load(files.data, files.record, m_statsTopic);
     setWindowTitle(QtText::FromCp1252(m_data->Caption()));
     m_topicWidth = lvDomande->horizontalHeader()->sectionSizeHint(StatisticsModel::Argomento);
     for (const auto& topic : m_data->Document()->Argomenti())
@@ -224,7 +227,11 @@ void frmStatistiche::Azzera()
     const QString text =
         QStringLiteral("Vuoi davvero azzerare tutte le statistiche di ") + cbArgomenti->currentText() + QStringLiteral("?");
     if (!Prompts::Confirm(kAttenzione, text, MessageIcon::Exclamation)) return;
-    if (m_data) m_data->ResetAll();
+    if (m_data) {
+        const auto reset = m_data->ResetAll();
+        if (reset) AnswerLog(ModGlobal::Shared().CurrentFiles().log).WriteReset(m_statsTopic);
+        else Prompts::Tell(UnexpectedError("Errore inaspettato nell'azzeramento delle statistiche", reset.error().description));
+    }
     Reload();
 }
 
@@ -233,6 +240,8 @@ void frmStatistiche::AzzeraRispErrate()
     const QString text = QStringLiteral("Vuoi davvero azzerare l'elenco delle domande a cui hai risposto in maniera errata di ")
                          + cbArgomenti->currentText() + QStringLiteral("?");
     if (!Prompts::Confirm(kAttenzione, text, MessageIcon::Exclamation)) return;
-    if (m_data) m_data->ResetWrong();
+    if (m_data)
+        if (const auto reset = m_data->ResetWrong(); !reset)
+            Prompts::Tell(UnexpectedError("Errore inaspettato nell'azzeramento delle statistiche", reset.error().description));
     Reload();
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "windows/IModalProcess.h"
 #include "setup/StatisticsRows.h"
+
+#include "windows/IModalProcess.h"
 
 #include <QDialog>
 
@@ -31,7 +32,6 @@ public:
     std::string WindowText() const override { return "Analisi in corso..."; }
     void Execute() override { LoadStatistics(); }
 
-    int32_t StatsTopic() const { return m_statsTopic; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -3,12 +3,12 @@
 #include "bank/TextConvert.h"
 
 #include "ui/cMousePointer.h"
-#include "setup/TestSettings.h"
-
 #include "ui/Controls.h"
+#include "ui/ModGlobal.h"
 #include "ui/Prompts.h"
 
 #include "print/CPaginatrice.h"
+
 #include "wizard/ModPrint.h"
 
 #include <QLabel>
@@ -48,12 +48,12 @@ void ucsStartup::Starter()
     timStarter->stop();
     ModPrint::Printer = std::make_shared<CPaginatrice>();
     // Unreadable text falls back to the start screen's default: answers shuffled.
-    const bool shuffle = TextConvert::ToBool(ModGlobal::ShuffleText).value_or(true);
+    const bool shuffle = TextConvert::ToBool(ModGlobal::Shared().ShuffleText).value_or(true);
     Expected<void> loaded;
     {
         cMousePointer pointer;
         pointer.SetWait();
-        loaded = ModPrint::Printer->CaricaQuesitiDaSessione(std::filesystem::path(ModGlobal::PrintSourcePath), shuffle);
+        loaded = ModPrint::Printer->CaricaQuesitiDaSessione(std::filesystem::path(ModGlobal::Shared().PrintSourcePath), shuffle);
     }
     // Another file prints nothing, silently.
     if (!loaded && loaded.error().kind != Failure::Kind::NotASession) {

@@ -1,8 +1,7 @@
 // Where the bank is read from and where what the program writes for it goes.
 
+#include "bank/BankFiles.h"
 #include "bank/DataFolders.h"
-
-#include "setup/ModGlobal.h"
 
 #include "support/ProgramTest.h"
 
@@ -22,11 +21,6 @@ protected:
         DataFolders::SetDesktopDataFolders({root / "xdg"});
         fs::remove(DataPath());
     }
-    void TearDown() override
-    {
-        DataFolders::SetDesktopDataFolders({});
-        ProgramTest::TearDown();
-    }
     fs::path Put(const std::string& folder)
     {
         fs::create_directories(root / folder);
@@ -38,18 +32,21 @@ protected:
 TEST_F(DataFoldersTest, BankIsFoundBesideTheProgramThenInstalledThenInTheDesktopFolders)
 {
     fs::create_directory(DataPath());
-    EXPECT_FALSE(ModGlobal::DataFileExists()) << "a folder is no bank";
+    EXPECT_FALSE(DataFolders::BankExists("rcv14.dat")) << "a folder is no bank";
     EXPECT_EQ(DataFolders::BankPath("rcv14.dat"), DataPath()) << "where a missing bank is reported";
     fs::remove(DataPath());
     for (const char* folder : {"xdg/tessarondequiz", "share/tessarondequiz", "prog"})
         EXPECT_EQ(DataFolders::BankPath("rcv14.dat"), Put(folder));
-    EXPECT_TRUE(ModGlobal::DataFileExists());
+    EXPECT_TRUE(DataFolders::BankExists("rcv14.dat"));
 }
 
 TEST_F(DataFoldersTest, WrittenFilesStayBesideAWritableBankBesideTheProgramAndGoToTheUserFolderOtherwise)
 {
     const fs::path bank = Put("prog");
-    EXPECT_EQ(ModGlobal::CurrentRecordPath(), ProgramDir() / "rcv14.dat.rec");
+    const BankFiles files = BankFiles::For("rcv14.dat");
+    EXPECT_EQ(files.record, ProgramDir() / "rcv14.dat.rec");
+    EXPECT_EQ(files.log, ProgramDir() / "rcv14.log");
+    EXPECT_EQ(files.interrupted, ProgramDir() / "rcv14.dat.interrotto.test");
     EXPECT_FALSE(fs::exists(UserDir()));
     // An installed bank's folder is the package manager's, writable or not.
     EXPECT_EQ(DataFolders::WritableFolderFor(Put("share/tessarondequiz")), UserDir());

@@ -77,6 +77,16 @@ TEST_F(Quesiti, ItemsByPositionAndKey)
     EXPECT_EQ(all.Item("cod3"), third);
     const auto added = all.Add(8);
     EXPECT_EQ(all.Item("cod8"), added);
+    // Codes far from the others, and a drawn set, refuse a code they hold as well.
+    for (const int32_t far : {-5, 2000000000}) {
+        const auto q = all.Add(far);
+        EXPECT_EQ(all.ItemByCodice(far), q);
+        EXPECT_THROW(all.Add(far), BankError);
+    }
+    const auto drawn = all.GetRandomized(nullptr);
+    EXPECT_THROW(drawn->AddObject(all.Item(1)), BankError);
+    EXPECT_EQ(drawn->ItemByCodice(2000000000), all.ItemByCodice(2000000000));
+    EXPECT_EQ(drawn->ItemByCodice(2), nullptr) << "cancelled";
 }
 
 TEST_F(Quesiti, FiltersShareTheQuestionsOfTheSet)

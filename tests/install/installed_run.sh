@@ -111,8 +111,8 @@ answered=$("${as_user[@]}" "$stage/bin/tessarondequiz-bank" stats "$stage/share/
 # The test kept after that answer, double-clicked in the file manager once the program has gone.
 kill "$app"
 wait "$app" 2>/dev/null || true
-cp "$user/rcv14.dat.interrotto.test" "$home/prova"
-mv "$home/prova" "$home/prova.test"
+# Moved, so that no interrupted test is there to be discarded first.
+mv "$user/rcv14.dat.interrotto.test" "$home/prova.test"
 type=$("${as_user[@]}" gio info -a standard::content-type "$home/prova.test" | sed -n 's/^ *standard::content-type: //p')
 [ "$type" = application/x-tessarondequiz-test ] || fail "prova.test is of type \"$type\""
 "${as_user[@]}" gio mime application/x-tessarondequiz-test | grep -q it.tessarondequiz.Tessarondequiz.desktop ||

@@ -6,8 +6,8 @@
 
 #include "windows/frmStart.h"
 #include "setup/ModFunzioni.h"
-#include "setup/ModGlobal.h"
-#include "setup/TestSettings.h"
+
+#include "ui/ModGlobal.h"
 
 #include "ui/ModWindows.h"
 
@@ -77,12 +77,16 @@ protected:
     // unshuffled, shown from after `resume`.
     frmMain* Open(int32_t resume = -1, const char* theme = "default", bool drawn = false)
     {
-        ModGlobal::OrderMode = OrderGazzetta;
-        ModGlobal::KeepAnswerOrder = true;
-        ModFunzioni::EstraiQuesiti();
-        ModGlobal::TestSet = set = drawn ? ModGlobal::TestSet : ModGlobal::Document->Quesiti();
-        ModGlobal::ResumeIndex = resume;
-        ModGlobal::CurrentTheme = ModGlobal::Themes->Item(theme);
+        auto& g = ModGlobal::Shared();
+        g.OrderMode = OrderGazzetta;
+        g.KeepAnswerOrder = true;
+        const auto built = ModFunzioni::EstraiQuesiti(g.Request());
+        EXPECT_TRUE(built);
+        g.Document = built->Document;
+        g.RecordStore = built->RecordStore;
+        g.TestSet = set = drawn ? built->TestSet : built->Document->Quesiti();
+        g.ResumeIndex = resume;
+        g.CurrentTheme = g.Themes->Item(theme);
         return frmMain::ShowNew();
     }
 
@@ -275,7 +279,7 @@ TEST_F(QuizScreenTest, ReviewListsTheTestAndShowsTheSelectedQuestionInFull)
 TEST_F(QuizScreenTest, CountdownLabelRunsOnlyWithATimeLimit)
 {
     EXPECT_TRUE(Child<QWidget>(Open(), "lbTempo")->isHidden());
-    ModGlobal::TimeLimitMinutes = 1;
+    ModGlobal::Shared().TimeLimitMinutes = 1;
     QPointer<frmMain> quiz = Open();
     EXPECT_EQ(Text(quiz, "lbTempo"), "00:01:00");
     EXPECT_TRUE(Child<QWidget>(quiz, "lbTempo")->isVisible());
@@ -338,7 +342,7 @@ TEST_F(QuizScreenTest, InterruptedTestIsResumedAfterTheProgramIsKilled)
     Click(Windows<frmStart>().at(0), "cmdRiprendi");
     QPointer<frmMain> quiz = Windows<frmMain>().at(0);
     EXPECT_EQ(quiz->Session().Current()->Codice, 6);  // 102, after 101
-    EXPECT_EQ(ModGlobal::TestSet->RisposteDate(), "21010000000");
+    EXPECT_EQ(ModGlobal::Shared().TestSet->RisposteDate(), "21010000000");
     EXPECT_EQ(Text(quiz, "lbContaRisposte"), "Risposte esatte: 2 su 4  (50%)");
 
     // To the end: the deferred question comes back, the review follows the score, the file is gone.
@@ -347,7 +351,7 @@ TEST_F(QuizScreenTest, InterruptedTestIsResumedAfterTheProgramIsKilled)
     EXPECT_FALSE(quiz);
     EXPECT_TRUE(prompts.messages.back().text.endsWith("indovinati 10 quesiti, pari al 90% delle 11 domande totali."));
     EXPECT_EQ(closer.seen.back(), "frmRevisione");
-    EXPECT_FALSE(ModGlobal::TestSet);
+    EXPECT_FALSE(ModGlobal::Shared().TestSet);
     EXPECT_FALSE(fs::exists(ProgramDir() / "rcv14.dat.interrotto.test"));
     EXPECT_TRUE(Child<QPushButton>(Windows<frmStart>().at(0), "cmdRiprendi")->isHidden());
 }

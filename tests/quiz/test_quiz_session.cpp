@@ -3,14 +3,16 @@
 
 #include "bank/cRecordBase.h"
 
-#include "setup/ModGlobal.h"
+#include "setup/SessionFile.h"
 
 #include "quiz/QuizColours.h"
 #include "quiz/QuizSession.h"
 #include "quiz/ReviewRows.h"
 
+#include <csignal>
 #include <functional>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 
@@ -42,7 +44,7 @@ public:
 // numbers 101.., answer B correct; and a fresh statistics file.
 class QuizSessionTest : public support::ProgramTest {
 protected:
-    void Make(const std::string& answers)
+    void Make(const std::string& answers, TestRequest request = {}, fs::path progress = {})
     {
         fs::remove(RecPath());
         ASSERT_TRUE(store->CreateNew(RecPath()));
@@ -53,9 +55,16 @@ protected:
             q->RispostaCorretta = 2;
         }
         set->SetRisposteDate(answers);
-        ModGlobal::TestSet = set;
         view = RecordingView();
-        session = std::make_unique<QuizSession>(view, set, store, 4);
+        session = std::make_unique<QuizSession>(
+            view, QuizInputs{set, store, AnswerLog(LogPath()), std::move(progress), std::move(request), 4});
+    }
+
+    // The kept test from its position line on.
+    static std::string Kept(const fs::path& file)
+    {
+        const std::string s = support::ReadBytes(file);
+        return s.substr(s.find("\r\n", s.find("\r\n") + 2) + 2);
     }
 
     // R a right answer, W a wrong one, D deferred.
@@ -78,7 +87,15 @@ TEST_F(QuizSessionTest, QuestionCycle)
         ASSERT_EQ(c.size(), 9u) << c[0];
         SCOPED_TRACE(c[0] + " " + c[1] + " " + c[4]);
         Make(c[0]);
-        session->StartTest(0, 0, std::stoi(c[1]), std::stoi(c[2]), c[3] == "1");
+        if (c[3] == "-") {
+            session->StartTest(std::stoi(c[1]), std::stoi(c[2]));
+        } else {
+            TestRecord left = TestRecord::Of({}, *set, std::stoi(c[1]));
+            left.Passed = std::stoi(c[2]);
+            left.HasViews = true;
+            for (size_t i = 0; i < left.Items.size(); ++i) left.Items[i].ViewCounted = c[3][i] == '1';
+            session->ResumeTest(left);
+        }
         Play(c[4]);
         EXPECT_EQ(view.shown, c[5]);
         std::string views;
@@ -94,7 +111,7 @@ TEST_F(QuizSessionTest, AnswersAreRecordedLoggedAndMarked)
     Make("000");
     store->WriteRecord(1, support::Record(0, 0, 0, 2));
     store->WriteRecord(3, support::Record(4, 0, 0, 7));
-    session->StartTest(0, 0, -1, 0);
+    session->StartTest();
     Play("RW");  // a right answer leaves the mark, a wrong one marks
     EXPECT_EQ(view.last.views, 4);  // before this view is added
     session->ToggleMark();
@@ -110,38 +127,90 @@ TEST_F(QuizSessionTest, AnswersAreRecordedLoggedAndMarked)
               "DOM:05/03/2024 09:07:02|1|1\r\nDOM:05/03/2024 09:07:02|2|0\r\nDOM:05/03/2024 09:07:02|3|0\r\n");
 }
 
-TEST_F(QuizSessionTest, ProgressIsKeptAtTheNextQuestionToShowAndRemovedAtTheEnd)
+TEST_F(QuizSessionTest, ProgressIsKeptAtEveryViewAndAnswerAndRemovedAtTheEnd)
 {
-    Make("0000");
     const fs::path file = root / "t.dat.interrotto.test";
-    session->KeepProgressIn(file);
-    // From the position line on.
-    auto kept = [&] {
-        const std::string s = support::ReadBytes(file);
-        return s.substr(s.find("\r\n", s.find("\r\n") + 2) + 2);
-    };
-    session->StartTest(0, 0, -1, 0);
-    Play("D");  // nothing answered yet, nothing kept
-    EXPECT_FALSE(fs::exists(file));
-    Play("RD");
-    EXPECT_EQ(kept(), "4\r\n1;2;3;4;\r\n0200\r\n2222\r\n");
+    Make("0000", {}, file);
+    session->StartTest();
+    // Position, codes, answers, correct answers, each answer order, views counted, passed.
+    EXPECT_EQ(Kept(file), "1\r\n1;2;3;4;\r\n0000\r\n2222\r\nordine=12345;12345;12345;12345\r\n"
+                          "viste=1000\r\npassati=0\r\niniziato=05/03/2024 09:07:02\r\n");
+    Play("DRD");
     std::string keptWhileResultShown;
-    view.onResult = [&] { keptWhileResultShown = kept(); };
+    view.onResult = [&] { keptWhileResultShown = Kept(file); };
     Play("W");  // then round to 1
-    EXPECT_EQ(keptWhileResultShown, "1\r\n1;2;3;4;\r\n0201\r\n2222\r\n");
+    const auto sixLines = [](const std::string& kept) { return kept.substr(0, kept.find("ordine=")); };
+    EXPECT_EQ(sixLines(keptWhileResultShown), "4\r\n1;2;3;4;\r\n0201\r\n2222\r\n");
+    EXPECT_EQ(sixLines(Kept(file)), "1\r\n1;2;3;4;\r\n0201\r\n2222\r\n");
+    EXPECT_NE(Kept(file).find("viste=1111\r\npassati=4\r\n"), std::string::npos) << Kept(file);
     Play("RR");
     EXPECT_NE(view.score, "");
     EXPECT_FALSE(fs::exists(file));
     EXPECT_TRUE(view.warnings.empty());
 
+    // A timed test is kept with the time it has.
+    TestRequest timed;
+    timed.TimeLimitMinutes = 50;
+    Make("00", timed, file);
+    session->StartTest();
+    for (int i = 0; i < 75; ++i) session->CountdownTick();
+    Play("R");
+    EXPECT_NE(Kept(file).find("tempo=2925\r\n"), std::string::npos) << Kept(file);
+
     // Where nothing can be written the user is told once, and the test goes on.
-    Make("000");
-    session->KeepProgressIn(root / "assente" / "t.test");
-    session->StartTest(0, 0, -1, 0);
+    Make("000", {}, root / "assente" / "t.test");
+    session->StartTest();
     Play("RR");
     ASSERT_EQ(view.warnings.size(), 1u);
     EXPECT_EQ(view.warnings[0].rfind("Non è stato possibile conservare il test in corso (", 0), 0u);
     EXPECT_EQ(session->CurrentIndex(), 3);
+}
+
+TEST_F(QuizSessionTest, AKeptTestResumesWithItsTimeAndWhenItBegan)
+{
+    const fs::path file = root / "t.dat.interrotto.test";
+    TestRequest timed;
+    timed.TimeLimitMinutes = 50;
+    Make("000", timed, file);
+    session->StartTest();
+    for (int i = 0; i < 61; ++i) session->CountdownTick();
+    Play("W");
+    const auto kept = SessionFile::Read(file);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->record.SecondsLeft, 49 * 60 - 1);
+
+    Make("000", timed, file);
+    set->Item(1)->RispostaData = 1;
+    session->ResumeTest(kept->record);
+    EXPECT_EQ(view.time, "00:48:59");
+    EXPECT_TRUE(session->CountdownRunning());
+    EXPECT_EQ(session->Started(), "05/03/2024 09:07:02");
+    // Out of time when it was left: back at 00:00:00, stopped, still timed.
+    TestRecord late = kept->record;
+    late.SecondsLeft = 0;
+    Make("000", timed, file);
+    session->ResumeTest(late);
+    EXPECT_EQ(view.time, "00:00:00");
+    EXPECT_FALSE(session->CountdownRunning());
+    EXPECT_TRUE(session->Timed());
+}
+
+TEST_F(QuizSessionTest, AStatisticsWriteThatFailsIsToldOnce)
+{
+    Make("000");
+    session->StartTest();
+    // The file may not grow past its first record, as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 20;
+    setrlimit(RLIMIT_FSIZE, &small);
+    Play("RR");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    ASSERT_EQ(view.warnings.size(), 1u);
+    EXPECT_EQ(view.warnings[0].rfind("Non è stato possibile aggiornare il file delle statistiche", 0), 0u);
+    EXPECT_EQ(session->CurrentIndex(), 3) << "the test goes on";
 }
 
 TEST_F(QuizSessionTest, CancelledQuestionNoticeNamesTheCorrectLetter)
@@ -149,7 +218,7 @@ TEST_F(QuizSessionTest, CancelledQuestionNoticeNamesTheCorrectLetter)
     Make("00");
     set->Item(1)->Difficolta = 9;
     set->Item(1)->RispostaCorretta = 3;
-    session->StartTest(0, 0, -1, 0);
+    session->StartTest();
     EXPECT_EQ(session->CorrectAnswerText(), "La risposta corretta per questa domanda è la 'C'.");
     Play("D");
     ASSERT_EQ(view.notices.size(), 1u);
@@ -158,12 +227,16 @@ TEST_F(QuizSessionTest, CancelledQuestionNoticeNamesTheCorrectLetter)
 
 TEST_F(QuizSessionTest, CountdownExpiresOnceAtZeroAndTheTestGoesOn)
 {
-    Make("0");
-    session->StartTest(2, 0, -1, 0);
+    TestRequest limit;
+    limit.TimeLimitHours = 2;
+    Make("0", limit);
+    session->StartTest();
     session->CountdownTick();
     EXPECT_EQ(view.time, "01:59:59");
-    Make("0");
-    session->StartTest(0, 1, -1, 0);
+    limit.TimeLimitHours = 0;
+    limit.TimeLimitMinutes = 1;
+    Make("0", limit);
+    session->StartTest();
     for (int i = 0; i < 63; ++i) session->CountdownTick();
     EXPECT_EQ(view.time + " expired " + std::to_string(view.expired), "00:00:00 expired 1");
     Play("R");

@@ -6,11 +6,9 @@
 #include "bank/BankRandom.h"
 #include "bank/Cp1252.h"
 
-#include "setup/ModFunzioni.h"
-#include "setup/ModGlobal.h"
 #include "setup/SessionFile.h"
 #include "setup/SessionLoader.h"
-#include "setup/TestSettings.h"
+#include "setup/TestMessages.h"
 
 #include "print/CPaginatrice.h"
 
@@ -23,11 +21,10 @@
 namespace {
 
 using namespace support;
-namespace G = ModGlobal;
 
 std::string Text(const Failure& f)
 {
-    const char* kinds[] = {"Failed", "NotASession", "WrongDataFile", "NothingFound", "Exists", "Refused"};
+    const char* kinds[] = {"Failed", "NotASession", "WrongDataFile", "NothingFound", "Damaged", "Missing", "Exists", "Refused"};
     return std::string(kinds[static_cast<int>(f.kind)]) + (f.description.empty() ? "" : ": " + f.description);
 }
 
@@ -43,37 +40,67 @@ std::string Questions(const cQuesiti& set)
     return out.str();
 }
 
-std::string Report(const fs::path& path)
+std::string Report(const fs::path& path, const TestRequest& current)
 {
     std::ostringstream out;
-    const auto file = SessionFile::Read(path);
+    const auto file = SessionFile::Read(path, current);
     if (file) {
-        out << "file: " << (file->legacy ? "legacy" : "current") << ", " << file->dataFile << ", topic "
-            << file->topicFilter << ", order " << file->orderMode << ", count " << file->questionCount << ", keep "
-            << file->keepAnswerOrder << ", wrong " << file->recordWrongAnswers << ", position " << file->position
-            << "\n  codes";
-        for (const auto& code : file->codes) out << " " << (code ? std::to_string(*code) : "-");
-        out << ", answers " << file->answers << ", correct " << file->correct << "\n";
+        const TestRecord& rec = file->record;
+        const TestRequest& r = rec.Request;
+        out << "file: " << (file->legacy ? "legacy" : "current") << ", " << r.CurrentDataFile << ", topic "
+            << r.TopicFilter << ", order " << r.OrderMode << ", count " << r.QuestionCount << ", keep "
+            << r.KeepAnswerOrder << ", wrong " << r.RecordWrongAnswers << ", position " << rec.Position << "\n  codes";
+        std::string given, correct;
+        for (const auto& item : rec.Items) {
+            out << " " << (item.Codice > 0 ? std::to_string(item.Codice) : "-");
+            given += item.Given < 0 ? '-' : static_cast<char>('0' + item.Given);
+            correct += item.Correct < 0 ? '-' : static_cast<char>('0' + item.Correct);
+        }
+        out << ", answers " << given << ", correct " << correct << "\n";
+        if (rec.HasOrdine || rec.HasViews || rec.Passed >= 0 || rec.SecondsLeft >= 0 || !rec.Started.empty()) {
+            out << "  exact:";
+            if (rec.HasOrdine)
+                for (const auto& item : rec.Items) {
+                    out << " ";
+                    for (const int8_t k : item.Ordine) out << int(k);
+                }
+            if (rec.HasViews) {
+                out << ", views ";
+                for (const auto& item : rec.Items) out << item.ViewCounted;
+            }
+            out << ", passed " << rec.Passed << ", seconds " << rec.SecondsLeft << ", started " << rec.Started << "\n";
+        }
+        if (file->extrasDamaged) out << "  extra lines damaged\n";
     } else {
         out << "file: " << Text(file.error()) << "\n";
     }
-    out << "would load: " << (SessionLoader::WouldLoad(path) ? "yes" : "no") << "\n";
-
-    const auto loaded = SessionLoader::Load(path);
-    if (!loaded) {
-        const char* icons[] = {"", "Information", "Exclamation", "Critical", "Question"};
-        const UserMessage m = SessionLoader::Message(loaded.error());
-        out << "load: " << m.title << " | " << icons[static_cast<int>(m.icon)] << " | " << m.text << "\n";
+    const SessionLoader::Check check{current, "rcv14.dat"};
+    for (const auto mode : {SessionLoader::Mode::Suspended, SessionLoader::Mode::Interrupted}) {
+        const bool suspended = mode == SessionLoader::Mode::Suspended;
+        const char* name = suspended ? "load" : "resume";
+        // The check made without reading the bank, then the load.
+        const auto readable = SessionLoader::Readable(path, check, mode);
+        out << name << " check: " << (readable ? "yes" : Text(readable.error())) << "\n";
+        const auto loaded = SessionLoader::Load(path, check, mode);
+        if (!loaded) {
+            const char* icons[] = {"", "Information", "Exclamation", "Critical", "Question"};
+            const UserMessage m = suspended ? TestMessages::SessionNotLoaded(loaded.error())
+                                            : TestMessages::InterruptedNotResumed(loaded.error());
+            out << name << ": " << Text(loaded.error()) << " | " << m.title << " | " << icons[static_cast<int>(m.icon)]
+                << " | " << m.text << "\n";
+            continue;
+        }
+        const TestRequest& r = loaded->Request;
+        out << name << ": topic " << r.TopicFilter << ", order " << r.OrderMode << ", count " << r.QuestionCount
+            << ", keep " << r.KeepAnswerOrder << ", wrong " << r.RecordWrongAnswers << ", time " << r.TimeLimitHours
+            << ":" << r.TimeLimitMinutes << ", resume at " << loaded->ResumeIndex << " with " << loaded->ResumeCorrect
+            << " right\n"
+            << Questions(*loaded->Test.TestSet);
     }
-    out << "settings: topic " << G::TopicFilter << ", order " << G::OrderMode << ", count " << G::QuestionCount
-        << ", keep " << G::KeepAnswerOrder << ", wrong " << G::RecordWrongAnswers << ", time " << G::TimeLimitHours
-        << ":" << G::TimeLimitMinutes << ", resume at " << G::ResumeIndex << " with " << G::ResumeCorrect
-        << " right\n";
-    if (loaded) out << Questions(*G::TestSet);
 
     // Shuffled as the start screen asks: when the test's answers were.
     CPaginatrice printer;
-    const auto printed = printer.CaricaQuesitiDaSessione(path, file && !file->keepAnswerOrder);
+    const auto printed = printer.CaricaQuesitiDaSessione(path, file && !file->record.Request.KeepAnswerOrder);
     out << "print:";
     if (!printed) out << " " << Text(printed.error());
     for (const auto& q : printer.Quesiti()) out << " " << q->Codice << ":" << q->RispostaCorretta;
@@ -89,17 +116,17 @@ TEST_P(SessionCase, GivesWhatItsExpectedFileSays)
 {
     std::istringstream setup(ReadBytes(GetParam() / "setup.txt"));
     std::vector<std::pair<int32_t, cRecordSpec>> stats;
+    // The start screen's options before the load: the file's must replace them.
+    TestRequest current = Request(3, OrderMenoProposti, 30);
+    current.TimeLimitHours = 1;
+    current.TimeLimitMinutes = 15;
     for (std::string key; setup >> key;) {
         int32_t a = 0, b = 0, c = 0, d = 0, e = 0;
-        if (key == "exam" && setup >> a >> b >> c) G::ExamSets = {cSetEsame{a, b, c}};
+        if (key == "exam" && setup >> a >> b >> c) current.ExamSets = {cSetEsame{a, b, c}};
         if (key == "stat" && setup >> a >> b >> c >> d >> e) stats.emplace_back(a, Record(b, c, d, e));
     }
     WriteStats(stats);
-    // The start screen's options before the load: the file's must replace them.
-    Choose(3, OrderMenoProposti, 30);
-    G::TimeLimitHours = 1;
-    G::TimeLimitMinutes = 15;
-    ExpectFile(GetParam() / "expected.txt", Report(GetParam() / "session.test"));
+    ExpectFile(GetParam() / "expected.txt", Report(GetParam() / "session.test", current));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sessions, SessionCase, ::testing::ValuesIn(Fixtures::Cases("sessions")),
@@ -109,35 +136,40 @@ using SaveSession = ProgramTest;
 
 TEST_F(SaveSession, WritesSixLinesThatLoadBackIntoTheSameTest)
 {
-    G::KeepAnswerOrder = true;
-    G::RecordWrongAnswers = false;
-    G::TimeLimitMinutes = 15;
-    Choose(2, OrderGazzetta, 30);
-    ModFunzioni::EstraiQuesiti();
-    G::TestSet->Item(1)->RispostaData = 2;
-    G::TestSet->Item(3)->RispostaData = 3;
+    auto request = Request(2, OrderGazzetta, 30);
+    request.KeepAnswerOrder = true;
+    request.RecordWrongAnswers = false;
+    request.TimeLimitMinutes = 15;
+    const auto built = Build(request);
+    built.TestSet->Item(1)->RispostaData = 2;
+    built.TestSet->Item(3)->RispostaData = 3;
     const fs::path path = TempFolder() / "prova.test";
-    ASSERT_TRUE(ModFunzioni::SaveSession(path, 3));
+    ASSERT_TRUE(SessionFile::Write(path, TestRecord::Of(request, *built.TestSet, 3)));
     ExpectFile(Fixtures::Source("sessions/saved.test"), ReadBytes(path));
 
-    // Shuffled answers come back where they were answered, on another day's shuffle.
-    G::ResetTestSettings();
-    Choose(0, OrderCasuale, 8);
-    ModFunzioni::EstraiQuesiti();
-    for (int32_t i : {1, 2, 4}) G::TestSet->Item(i)->RispostaData = 1 + i % 4;
-    const std::string before = Questions(*G::TestSet);
-    ASSERT_TRUE(ModFunzioni::SaveSession(path, 5));
+    // Shuffled answers come back where they were shown, on another day's shuffle.
+    request = Request(0, OrderCasuale, 8);
+    const auto other = Build(request);
+    for (int32_t i : {1, 2, 4}) other.TestSet->Item(i)->RispostaData = 1 + i % 4;
+    const std::string before = Questions(*other.TestSet);
+    ASSERT_TRUE(SessionFile::Write(path, TestRecord::Of(request, *other.TestSet, 5)));
     BankRandom::SetTestSeed(12345);
-    ASSERT_TRUE(SessionLoader::Load(path));
-    EXPECT_EQ(Questions(*G::TestSet), before);
-    EXPECT_EQ(G::ResumeIndex, 4);
+    const auto loaded = SessionLoader::Load(path, {Request(0, OrderCasuale), "rcv14.dat"}, SessionLoader::Mode::Suspended);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(Questions(*loaded->Test.TestSet), before);
+    EXPECT_EQ(loaded->ResumeIndex, 4);
+    // Answered questions show their answers in the order they were shown, so
+    // the review names the text the candidate chose.
+    for (int32_t i : {1, 2, 4})
+        EXPECT_EQ(loaded->Test.TestSet->Item(i)->VisualRisposta(1), other.TestSet->Item(i)->VisualRisposta(1)) << i;
 }
 
 TEST_F(SaveSession, ThatFailsKeepsTheFileThere)
 {
-    ModFunzioni::EstraiQuesiti();
+    const auto request = Request(0, OrderCasuale);
+    const auto built = Build(request);
     const fs::path path = TempFolder() / "prova.test";
-    ASSERT_TRUE(ModFunzioni::SaveSession(path, 1));
+    ASSERT_TRUE(SessionFile::Write(path, TestRecord::Of(request, *built.TestSet, 1)));
     const std::string old = ReadBytes(path);
 
     // Files may not grow past 64 bytes: the save breaks half-way, as on a full disk.
@@ -147,7 +179,7 @@ TEST_F(SaveSession, ThatFailsKeepsTheFileThere)
     rlimit small = saved;
     small.rlim_cur = 64;
     setrlimit(RLIMIT_FSIZE, &small);
-    const auto result = ModFunzioni::SaveSession(path, 2);
+    const auto result = SessionFile::Write(path, TestRecord::Of(request, *built.TestSet, 2));
     setrlimit(RLIMIT_FSIZE, &saved);
 
     ASSERT_FALSE(result);

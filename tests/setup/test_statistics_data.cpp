@@ -2,7 +2,6 @@
 // folders of tests/fixtures/stats and tests/fixtures/progress, each with the
 // statistics file as records.txt (none: no file) and what is shown as expected.txt.
 #include "setup/Clock.h"
-#include "setup/ModGlobal.h"
 #include "setup/ProgressData.h"
 #include "setup/StatisticsRows.h"
 #include "setup/TopicChoice.h"
@@ -66,10 +65,14 @@ TEST_P(StatisticsCase, RowsThenResets)
         for (const auto& cell : row.cells) shown += cell + "|";
         shown += "\n";
     }
-    data.ResetWrong();
-    shown += "-- Azzera risp. errate\n" + RecordLines(RecPath());
-    data.ResetAll();
-    shown += "-- Azzera statistiche\n" + RecordLines(RecPath());
+    // Texts here are cp1252, as the window shows them.
+    const auto said = [](const Expected<void>& done) {
+        return done ? std::string() : " (" + Cp1252::FromUtf8Lenient(done.error().description) + ")";
+    };
+    shown += "-- Azzera risp. errate" + said(data.ResetWrong()) + "\n";
+    shown += RecordLines(RecPath());
+    shown += "-- Azzera statistiche" + said(data.ResetAll()) + "\n";
+    shown += RecordLines(RecPath());
     ExpectFile(GetParam() / "expected.txt", Cp1252::ToUtf8(shown));
 }
 
@@ -115,14 +118,14 @@ using TopicChoiceTest = ProgramTest;
 
 TEST_F(TopicChoiceTest, EveryTopicOfABankOfTwoOrMoreAfterAllTopics)
 {
-    const TopicChoice three = TopicChoice::Load(ModGlobal::CurrentDataFile, 2);
+    const TopicChoice three = TopicChoice::Load("rcv14.dat", 2);
     EXPECT_THAT(three.rows, ElementsAre("TUTTI GLI ARGOMENTI", "Ordinamento degli enti locali",
                                         "Diritto amministrativo", "Logica e cultura generale"));
     EXPECT_EQ(three.selected, 2);
     // A topic the combo does not offer lists the whole bank.
-    EXPECT_EQ(TopicChoice::Load(ModGlobal::CurrentDataFile, 4).selected, 0);
+    EXPECT_EQ(TopicChoice::Load("rcv14.dat", 4).selected, 0);
     UseBank("onetopic");
-    const TopicChoice one = TopicChoice::Load(ModGlobal::CurrentDataFile, 1);
+    const TopicChoice one = TopicChoice::Load("rcv14.dat", 1);
     EXPECT_THAT(one.rows, ElementsAre("TUTTI GLI ARGOMENTI"));
     EXPECT_EQ(one.selected, 0);
 }

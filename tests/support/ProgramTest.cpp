@@ -6,9 +6,7 @@
 #include "bank/ProgramFolder.h"
 
 #include "setup/Clock.h"
-#include "setup/ModFunzioni.h"
-#include "setup/ModGlobal.h"
-#include "setup/TestSettings.h"
+#include "setup/Competition.h"
 
 #include <sys/wait.h>
 
@@ -24,13 +22,9 @@ void ProgramTest::SetUp()
     m_oldUserFolder = DataFolders::UserDataFolder();
     ProgramFolder::Set(ProgramDir());
     DataFolders::SetUserDataFolder(UserDir());
-    ModFunzioni::SetTempFolder(TempFolder());
-    ModGlobal::Reset();
-    ModGlobal::ResetTestSettings();
-    ModGlobal::InitGlobals();
-    ModGlobal::CurrentDataFile = ModGlobal::DataFileName;
-    ModFunzioni::DefineFilters();
-    ModFunzioni::DefineExamSets();
+    // An installed bank on the machine is never found.
+    DataFolders::SetDesktopDataFolders({root / "desktop"});
+    DataFolders::SetTempFolder(TempFolder());
     Clock::SetFixedNowText("05/03/2024 09:07:02");
     BankRandom::SetTestSeed(7);
     UseBank("small");
@@ -38,11 +32,10 @@ void ProgramTest::SetUp()
 
 void ProgramTest::TearDown()
 {
-    ModGlobal::Reset();  // closes the statistics file before its folder goes
-    ModGlobal::ResetTestSettings();
     BankRandom::ClearTestSeed();
     Clock::SetFixedNowText("");
-    ModFunzioni::SetTempFolder({});
+    DataFolders::SetTempFolder({});
+    DataFolders::SetDesktopDataFolders({});
     DataFolders::SetUserDataFolder(m_oldUserFolder);
     ProgramFolder::Set(m_oldProgramFolder);
 }
@@ -72,18 +65,28 @@ cRecordSpec ProgramTest::Stat(int32_t codice) const
     return store.ReadRecord(codice);
 }
 
-void ProgramTest::Choose(int row, int32_t orderMode, int32_t count)
+TestRequest Request(int row, int32_t orderMode, int32_t count)
 {
-    ModFunzioni::ApplyTopicFilter(row);
-    ModGlobal::OrderMode = orderMode;
-    ModGlobal::QuestionCount = count;
+    TestRequest request;
+    request.CurrentDataFile = "rcv14.dat";
+    request.ExamSets = Competition::ExamSets();
+    request.ApplyTopicFilter(Competition::Filters().at(static_cast<size_t>(row)));
+    request.OrderMode = orderMode;
+    request.QuestionCount = count;
+    return request;
 }
 
-std::vector<int32_t> ProgramTest::Codes()
+ModFunzioni::BuiltTest Build(const TestRequest& request)
+{
+    auto built = ModFunzioni::EstraiQuesiti(request);
+    EXPECT_TRUE(built) << (built ? "" : built.error().description);
+    return built ? *built : ModFunzioni::BuiltTest{};
+}
+
+std::vector<int32_t> Codes(const cQuesiti& test)
 {
     std::vector<int32_t> codes;
-    if (ModGlobal::TestSet)
-        for (const auto& q : *ModGlobal::TestSet) codes.push_back(q->Codice);
+    for (const auto& q : test) codes.push_back(q->Codice);
     return codes;
 }
 

@@ -4,7 +4,11 @@
 
 #include "support/Files.h"
 
+#include "bank/cQuesiti.h"
 #include "bank/cRecordSpec.h"
+
+#include "setup/ModFunzioni.h"
+#include "setup/TestRequest.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +21,8 @@ namespace support {
 
 // The program folder holds a fixture bank as the competition's data file
 // ("small" unless a test takes another); the per-user and temporary folders
-// are scratch folders too; every global is as a fresh program leaves it; the
-// clock reads 05/03/2024 09:07:02 and the draws are seeded.
+// are scratch folders too, and so are the desktop's data folders; the clock
+// reads 05/03/2024 09:07:02 and the draws are seeded.
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -40,10 +44,6 @@ protected:
     void WriteStats(const std::vector<std::pair<int32_t, cRecordSpec>>& records, int32_t count = 12);
     cRecordSpec Stat(int32_t codice) const;
 
-    // The test settings BeginTest leaves for a topic-list row, an ordering and a count.
-    static void Choose(int row, int32_t orderMode, int32_t count = 0);
-    // The codes of the current test, in test order.
-    static std::vector<int32_t> Codes();
 
     TempDir root;
 
@@ -51,6 +51,14 @@ private:
     fs::path m_oldProgramFolder;
     fs::path m_oldUserFolder;
 };
+
+// The request the start screen makes for a topic-list row, an ordering and a
+// count, on the competition's data file.
+TestRequest Request(int row, int32_t orderMode, int32_t count = 0);
+// The test built for it, which must find questions.
+ModFunzioni::BuiltTest Build(const TestRequest& request);
+// The codes of a test, in test order.
+std::vector<int32_t> Codes(const cQuesiti& test);
 
 // A record with its five counters, in file order.
 cRecordSpec Record(int32_t views, int32_t right, int32_t wrong, int32_t mark, int32_t skipped = 0);

@@ -1,6 +1,7 @@
 #include "support/WindowTest.h"
 
 #include "ui/AppSettings.h"
+#include "ui/ModGlobal.h"
 #include "ui/ModWindows.h"
 
 #include <QAbstractButton>
@@ -21,8 +22,17 @@ namespace support {
 void WindowTest::SetUp()
 {
     ProgramTest::SetUp();
+    // What the program asks the desktop for (SubMain) is in the scratch folder too.
+    qputenv("XDG_DATA_DIRS", QByteArray::fromStdString((root / "desktop").string()));
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString((root / "home").string()));
     AppSettings::UseFile(SettingsFile());
     ModWindows::Reset();
+    ModGlobal::Reset();
+    ModGlobal::InitGlobals();
+    auto& g = ModGlobal::Shared();
+    g.CurrentDataFile = g.DataFileName;
+    g.DefineFilters();
+    g.DefineExamSets();
 }
 
 void WindowTest::TearDown()
@@ -32,6 +42,7 @@ void WindowTest::TearDown()
         if (w->isVisible()) w->close();
     DeleteClosed();
     AppSettings::UseFile({});
+    ModGlobal::Reset();  // closes the statistics file before its folder goes
     ProgramTest::TearDown();
 }
 

@@ -3,10 +3,6 @@
 
 #include "bank/BankRandom.h"
 
-#include "setup/ModFunzioni.h"
-#include "setup/ModGlobal.h"
-#include "setup/TestSettings.h"
-
 #include "support/ProgramTest.h"
 
 #include <nlohmann/json.hpp>
@@ -24,18 +20,18 @@ TEST_F(DrawResume, DrawIsTheBuilderRunAsTheStartScreenSetsIt)
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(fs::file_size(RecPath()), 12u * 20u) << "created as the program does";
 
-    Choose(2, OrderGazzetta, 1);
-    ModGlobal::StartNumber = 3;
+    auto request = Request(2, OrderGazzetta, 1);
+    request.StartNumber = 3;
     BankRandom::SetTestSeed(9);
-    ModFunzioni::EstraiQuesiti();
+    const auto test = Build(request);
     std::string built;
-    for (const auto& q : *ModGlobal::TestSet)
+    for (const auto& q : *test.TestSet)
         built += nlohmann::ordered_json{{"codice", q->Codice}, {"gazzetta", q->IDGazzetta},
                                         {"argomento", q->Argomento()->ID}, {"difficolta", q->Difficolta},
                                         {"corretta", q->RispostaCorretta}}
                      .dump() + "\n";
     EXPECT_EQ(run.out, built);
-    EXPECT_EQ(ModGlobal::TestSet->Count(), 1);
+    EXPECT_EQ(test.TestSet->Count(), 1);
 }
 
 TEST_F(DrawResume, ResumePrintsWhatTheLoaderRestores)

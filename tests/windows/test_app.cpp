@@ -6,6 +6,7 @@
 
 #include "windows/frmStart.h"
 
+#include "ui/ModGlobal.h"
 #include "ui/ModWindows.h"
 #include "ui/Twips.h"
 
@@ -110,7 +111,7 @@ TEST_F(AppTest, ASuspendedTestOnTheCommandLineLoadsThroughTheStartWindow)
     EXPECT_TRUE(SubMain(TempFolder() / "prova.test"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return handOvers > 0; }, 5000));
     EXPECT_EQ(handOvers, 1);
-    EXPECT_EQ(Codes(), (std::vector<int32_t>{7, 5, 6}));
+    EXPECT_EQ(Codes(*ModGlobal::Shared().TestSet), (std::vector<int32_t>{7, 5, 6}));
     EXPECT_EQ(prompts.messages.size(), 1u);
 }
 

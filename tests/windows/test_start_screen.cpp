@@ -1,13 +1,12 @@
 // The start screen offscreen: what each control starts, shows, stores and opens.
-#include "windows/frmStart.h"
-#include "setup/InterruptedTest.h"
-#include "setup/ModFunzioni.h"
-#include "setup/ModGlobal.h"
-#include "windows/StartRules.h"
-#include "setup/TestSettings.h"
+#include "setup/TestMessages.h"
 
+#include "ui/ModGlobal.h"
 #include "ui/ModWindows.h"
 #include "ui/QtText.h"
+
+#include "windows/frmStart.h"
+#include "windows/StartRules.h"
 
 #include "support/WindowTest.h"
 
@@ -21,9 +20,10 @@
 #include <gmock/gmock.h>
 
 using namespace support;
-using namespace ModGlobal;
 
 namespace {
+
+ModGlobal::State& G() { return ModGlobal::Shared(); }
 
 class StartScreenTest : public WindowTest {
 protected:
@@ -127,16 +127,16 @@ TEST_F(StartScreenTest, IniziaAsksChecksTheTimeThenBuildsTheTestAndHandsOver)
     EXPECT_EQ(prompts.messages.at(1).text, StartRules::ReducedRandomnessQuestion());
     EXPECT_EQ(prompts.messages[1].defaultButton, PromptAnswer::No);
     Told(2, "Ore non indicate correttamente!", MessageIcon::Critical);
-    EXPECT_FALSE(TestSet || fs::exists(LogPath()));
+    EXPECT_FALSE(G().TestSet || fs::exists(LogPath()));
 
     C<QLineEdit>("txtOre")->setText("");
     C<QLineEdit>("txtMin")->setText("150");
     prompts.answers = {PromptAnswer::Yes};
     Click(w, "cmdInizia");
     EXPECT_EQ(handOvers, 1);
-    EXPECT_EQ(std::tuple(TopicFilter, QuestionCount, TimeLimitHours, TimeLimitMinutes, ResumeIndex),
+    EXPECT_EQ(std::tuple(G().TopicFilter, G().QuestionCount, G().TimeLimitHours, G().TimeLimitMinutes, G().ResumeIndex),
               std::tuple(2, 30, 2, 30, -1));
-    EXPECT_EQ(CurrentTheme->Chiave, "dark");
+    EXPECT_EQ(G().CurrentTheme->Chiave, "dark");
     EXPECT_THAT(ReadBytes(LogPath()), ::testing::EndsWith("|2|rcv14.dat|0|30|True|True|2|30|1\r\n"));
 }
 
@@ -148,7 +148,7 @@ TEST_F(StartScreenTest, AnEmptyTestRestartsTheWindowAndStampaOpensTheWizard)
     fs::perms folder{};
     ModWindows::ShowPrintWizard = [&] {
         ++wizards;
-        printed = PrintSourcePath;
+        printed = G().PrintSourcePath;
         folder = fs::status(printed.parent_path()).permissions();
         EXPECT_TRUE(fs::exists(printed));
     };
@@ -163,7 +163,7 @@ TEST_F(StartScreenTest, AnEmptyTestRestartsTheWindowAndStampaOpensTheWizard)
     fs::create_directories(TempFolder() / "trprint2.tmp");
     Click(w, "cmdStampa");
     EXPECT_EQ(wizards, 1);
-    EXPECT_EQ(std::tuple(printed.filename(), printed.parent_path().parent_path(), ShuffleText),
+    EXPECT_EQ(std::tuple(printed.filename(), printed.parent_path().parent_path(), G().ShuffleText),
               std::tuple(fs::path("trprint2.tmp"), TempFolder(), "True"));
     EXPECT_EQ(folder, fs::perms::owner_all);
     EXPECT_FALSE(fs::exists(printed.parent_path())) << "left behind after the wizard";
@@ -185,25 +185,27 @@ TEST_F(StartScreenTest, CaricaHandsALoadedTestOverAndLeavesTheStoredOptionsAlone
     Told(0, "Il file selezionato non è una sessione creata con questo programma!", MessageIcon::Critical);
     Click(w, "cmdCarica");
     EXPECT_EQ(handOvers, 1);
-    EXPECT_EQ(Codes(), (std::vector<int32_t>{7, 5, 6}));
-    EXPECT_EQ(std::tuple(ResumeIndex, ResumeCorrect), std::tuple(1, 1));
+    EXPECT_EQ(Codes(*G().TestSet), (std::vector<int32_t>{7, 5, 6}));
+    EXPECT_EQ(std::tuple(G().ResumeIndex, G().ResumeCorrect), std::tuple(1, 1));
     EXPECT_EQ(Stored("Numero"), "");
 }
 
 TEST_F(StartScreenTest, AnInterruptedTestWithNothingLeftGoesAndAStatisticsFileInTheWayIsTold)
 {
     w->close();
-    WriteBytes(InterruptedTest::Path(), "tessarondequiz RCV SaveFile\r\nx|0|rcv14.dat|0|0|True|True|0|0|1\r\n"
+    WriteBytes(ProgramDir() / "rcv14.dat.interrotto.test", "tessarondequiz RCV SaveFile\r\nx|0|rcv14.dat|0|0|True|True|0|0|1\r\n"
                                         "1\r\n999;\r\n0\r\n1\r\n");
     fs::create_directories(RecPath());  // a folder where the statistics file should be
     w = frmStart::ShowNew();
     Click(w, "cmdRiprendi");
-    Told(0, "Nessun quesito trovato per i filtri impostati!", MessageIcon::Exclamation);
+    Told(0, "Il test interrotto non può essere ripreso: alcuni dei suoi quesiti non sono più nella banca dati.",
+         MessageIcon::Exclamation);
     EXPECT_TRUE(C<QWidget>("cmdRiprendi")->isHidden());
-    EXPECT_FALSE(fs::exists(InterruptedTest::Path()));
+    EXPECT_FALSE(fs::exists(ProgramDir() / "rcv14.dat.interrotto.test"));
+    EXPECT_TRUE(fs::exists(ProgramDir() / "rcv14.dat.interrotto.test.danneggiato")) << "set aside, never deleted";
     // The statistics are told to be lost once, and the test goes on.
     Click(w, "cmdInizia");
-    Told(1, ModFunzioni::StatisticsUnavailableMessage().text.c_str(), MessageIcon::Exclamation);
+    Told(1, TestMessages::StatisticsUnavailable().text.c_str(), MessageIcon::Exclamation);
     EXPECT_EQ(handOvers, 1);
 }
 
@@ -212,7 +214,7 @@ TEST_F(StartScreenTest, AOneTopicBankHidesTheListWhoseRowsStillChooseTheTopic)
     w->close();
     UseBank("onetopic");
     std::vector<int32_t> topics;
-    ModWindows::ShowStatistics = ModWindows::ShowAndamento = [&] { topics.push_back(TopicFilter); };
+    ModWindows::ShowStatistics = ModWindows::ShowAndamento = [&] { topics.push_back(G().TopicFilter); };
     w = frmStart::ShowNew();
     EXPECT_EQ(Options(), "-|Tutti|Casuale|-|.|-|-|.|x|x|Aspetto standard");
     C<QListWidget>("lstElencoFiltri")->setCurrentRow(1);

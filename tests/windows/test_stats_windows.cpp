@@ -2,8 +2,7 @@
 #include "setup/Clock.h"
 #include "windows/frmAndamento.h"
 #include "windows/frmStatistiche.h"
-#include "setup/ModGlobal.h"
-#include "setup/TestSettings.h"
+#include "ui/ModGlobal.h"
 
 #include "ui/QtText.h"
 
@@ -31,7 +30,7 @@ protected:
     template <typename W>
     W* Open(int32_t topic, const char* list)
     {
-        ModGlobal::TopicFilter = topic;
+        ModGlobal::Shared().TopicFilter = topic;
         auto* window = new W;
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->show();
@@ -48,7 +47,7 @@ protected:
 TEST_F(StatsWindowsTest, StatisticsFollowTheComboTheHeadersAndTheResets)
 {
     WriteStats({{5, Record(2, 0, 2, 2)}, {7, Record(4, 1, 3, 2)}, {8, Record(100, 50, 50, 0)}});
-    const auto document = ModGlobal::Document = std::make_shared<cDocumento>();
+    const auto document = ModGlobal::Shared().Document = std::make_shared<cDocumento>();
     auto* window = Open<frmStatistiche>(2, "lvDomande");
     EXPECT_EQ(window->windowTitle(), "Statistiche dell'argomento:  Diritto amministrativo");
     EXPECT_EQ(Child<QComboBox>(window, "cbArgomenti")->currentIndex(), 2);
@@ -85,8 +84,8 @@ TEST_F(StatsWindowsTest, StatisticsFollowTheComboTheHeadersAndTheResets)
     EXPECT_EQ(Cell(0, 3), "0");
 
     // The window keeps its own bank and statistics file.
-    EXPECT_EQ(ModGlobal::Document, document);
-    EXPECT_FALSE(ModGlobal::RecordStore);
+    EXPECT_EQ(ModGlobal::Shared().Document, document);
+    EXPECT_FALSE(ModGlobal::Shared().RecordStore);
     Click(window, "cmdChiudi");
     EXPECT_TRUE(Windows<frmStatistiche>().empty());
     // A topic the bank lacks: the combo offers it not, the list has every topic.

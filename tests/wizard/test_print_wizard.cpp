@@ -3,7 +3,8 @@
 // last page's path and folder button, and the errors it shows. What the
 // document holds is the builder's, tested in tests/print.
 
-#include "setup/TestSettings.h"
+
+#include "ui/ModGlobal.h"
 
 #include "print/CPaginatrice.h"
 #include "wizard/DesktopOpener.h"
@@ -83,7 +84,7 @@ protected:
                                                       "|0|0|False|True|0|0|0\r\n0\r\n" + codes + "\r\n" +
                                                       std::string(count, '0') + "\r\n" + std::string(count, '1') +
                                                       "\r\n");
-        ModGlobal::PrintSourcePath = (TempFolder() / "trprint2.tmp").string();
+        ModGlobal::Shared().PrintSourcePath = (TempFolder() / "trprint2.tmp").string();
     }
 
     frmPrint* Open()

@@ -1,0 +1,100 @@
+// The expected figures of the case folder tests/fixtures/memory/crafted-log,
+// computed apart from the program: the log replayed through ts-fsrs (its
+// memory-state function, FSRS-6 defaults, same-day rule on), the forecast by
+// listing every outcome of the eleven questions an exam of 50 takes from the
+// small bank. The bank's shape is that of tests/fixtures/small.txt.
+//
+//   node memory_case.mjs ../../tests/fixtures/memory/crafted-log > .../expected.txt
+import { readFileSync } from "node:fs";
+import { fsrs, generatorParameters } from "ts-fsrs";
+
+const dir = process.argv[2];
+const topicOf = [null, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3];
+const cancelled = new Set([4]);
+const numRisposte = 4;
+const today = "10/03/2024";
+
+const f = fsrs(generatorParameters({ enable_fuzz: false, enable_short_term: true }));
+const dayOf = (text) => {
+  const m = /^(\d\d)\/(\d\d)\/(\d{4}) (\d\d):(\d\d):(\d\d)$/.exec(text);
+  if (!m) return null;
+  const [d, mo, y] = [+m[1], +m[2], +m[3]];
+  const t = Date.UTC(y, mo - 1, d);
+  const back = new Date(t);
+  if (back.getUTCDate() !== d || back.getUTCMonth() !== mo - 1 || +m[4] > 23 || +m[5] > 59 || +m[6] > 60) return null;
+  return t / 86400000;
+};
+const memory = topicOf.map(() => ({ answers: 0 }));
+let first = 0;
+let firstRight = 0;
+for (const line of readFileSync(`${dir}/rcv14.log`, "latin1").split(/\r?\n/)) {
+  const fields = line.startsWith("DOM:") ? line.slice(4).split("|") : [];
+  if (fields.length !== 3) continue;
+  const day = dayOf(fields[0]);
+  if (day === null) continue;
+  if (fields[1] === "AZZERA") {
+    if (!/^\d+$/.test(fields[2])) continue;
+    const topic = +fields[2];
+    topicOf.forEach((t, c) => { if (t !== null && (topic === 0 || t === topic)) memory[c] = { answers: 0 }; });
+    continue;
+  }
+  if (!/^\d+$/.test(fields[1]) || !["0", "1"].includes(fields[2])) continue;
+  const c = +fields[1];
+  if (!topicOf[c]) continue;
+  const m = memory[c];
+  const grade = fields[2] === "1" ? 3 : 1;
+  if (m.answers === 0) {
+    first++;
+    if (grade === 3) firstRight++;
+  }
+  m.state = f.next_state(m.answers ? m.state : null, m.answers ? Math.max(day - m.day, 0) : 0, grade);
+  m.day = day;
+  m.answers++;
+}
+
+const fmt = (x) => x.toFixed(6);
+const dayText = (day) => new Date(day * 86400000).toISOString().slice(0, 10).split("-").reverse().join("/");
+const now = dayOf(`${today} 12:00:00`);
+const newChance = (firstRight + 1) / (first + numRisposte);
+const out = ["-- memory: codice, answers, last day, stability, difficulty, retrievability today"];
+const chance = [];
+memory.forEach((m, c) => {
+  if (c === 0) return;
+  if (!m.answers) {
+    out.push(`${c} 0`);
+    chance[c] = newChance;
+    return;
+  }
+  m.r = f.forgetting_curve(now - m.day, m.state.stability);
+  chance[c] = m.r;
+  out.push(`${c} ${m.answers} ${dayText(m.day)} ${fmt(m.state.stability)} ${fmt(m.state.difficulty)} ${fmt(m.r)}`);
+});
+out.push(`-- first answers ${first}, right ${firstRight}, chance of a new question ${fmt(newChance)}`);
+
+const kept = topicOf.map((t, c) => c).filter((c) => c > 0 && !cancelled.has(c));
+const byR = (a, b) => memory[a].r - memory[b].r;
+const due = kept.filter((c) => memory[c].answers && memory[c].r < 0.9).sort(byR);
+const never = kept.filter((c) => !memory[c].answers);
+const later = kept.filter((c) => memory[c].answers && memory[c].r >= 0.9).sort(byR);
+out.push(`-- due today ${due.length}`, `order ${due.join(" ")} | ${never.join(" ")} | ${later.join(" ")}`);
+
+// Every outcome of the eleven questions, with its probability.
+let mean = 0;
+let pass = 0;
+for (let mask = 0; mask < 1 << kept.length; mask++) {
+  let p = 1;
+  let right = 0;
+  kept.forEach((c, i) => {
+    if (mask & (1 << i)) { p *= chance[c]; right++; } else p *= 1 - chance[c];
+  });
+  const mark = ((right - 0.33 * (kept.length - right)) / kept.length) * 30;
+  mean += p * mark;
+  if (mark >= 21 - 1e-9) pass += p;
+}
+const meanChance = kept.reduce((s, c) => s + chance[c], 0) / kept.length;
+out.push(`-- exam: mean ${fmt(mean)}/30, pass ${fmt(pass)}, mean chance ${fmt(meanChance)}`);
+for (const topic of [1, 2, 3]) {
+  const qs = kept.filter((c) => topicOf[c] === topic);
+  out.push(`topic ${topic}: ${qs.length} ${fmt(qs.reduce((s, c) => s + chance[c], 0) / qs.length)}`);
+}
+console.log(out.join("\n"));
