@@ -4,11 +4,11 @@
 
 #include "bank/BankRandom.h"
 #include "bank/cDocumento.h"
+#include "bank/BankFiles.h"
 #include "bank/DataFolders.h"
 
+#include "setup/AnswerLog.h"
 #include "setup/ModFunzioni.h"
-#include "setup/ModGlobal.h"
-#include "setup/TestSettings.h"
 
 #include "support/ProgramTest.h"
 
@@ -20,8 +20,18 @@ namespace {
 
 using namespace support;
 using ModFunzioni::EstraiQuesiti;
-namespace G = ModGlobal;
 using CodeList = std::vector<int32_t>;
+
+// The codes drawn; none when the builder finds nothing.
+CodeList Drawn(const TestRequest& request)
+{
+    const auto built = EstraiQuesiti(request);
+    if (!built) {
+        EXPECT_EQ(built.error().kind, Failure::Kind::NothingFound) << built.error().description;
+        return {};
+    }
+    return Codes(*built->TestSet);
+}
 
 std::set<int32_t> AsSet(const CodeList& c) { return {c.begin(), c.end()}; }
 
@@ -68,10 +78,9 @@ TEST_F(EstraiQuesitiTest, OrderingsThroughTheStatisticsAndTheStartNumber)
         {0, OrderGazzetta, 3, {3, 5, 6, 7, 8, 9, 10, 11, 12}},
     };
     for (const auto& r : table) {
-        Choose(r.topicRow, r.order);
-        G::StartNumber = r.startNumber;
-        EstraiQuesiti();
-        EXPECT_EQ(Codes(), r.codes) << "row " << r.topicRow << ", order " << r.order << ", from " << r.startNumber;
+        auto request = Request(r.topicRow, r.order);
+        request.StartNumber = r.startNumber;
+        EXPECT_EQ(Drawn(request), r.codes) << "row " << r.topicRow << ", order " << r.order << ", from " << r.startNumber;
     }
 }
 
@@ -86,48 +95,38 @@ TEST_F(EstraiQuesitiTest, TopicAndGazetteFilters)
         {7, 0, 0, 0, -1, -1, {}},                // a topic the bank lacks selects nothing
     };
     for (const auto& [topic, first, last, extra, gazetteFirst, gazetteLast, codes] : table) {
-        Choose(0, OrderGazzetta);
-        std::tie(G::TopicFilter, G::TopicRangeFirst, G::TopicRangeLast, G::TopicRangeExtra) =
+        auto r = Request(0, OrderGazzetta);
+        std::tie(r.TopicFilter, r.TopicRangeFirst, r.TopicRangeLast, r.TopicRangeExtra) =
             std::tuple(topic, first, last, extra);
-        std::tie(G::GazetteRangeFirst, G::GazetteRangeLast) = std::pair(gazetteFirst, gazetteLast);
-        EstraiQuesiti();
-        EXPECT_EQ(Codes(), codes) << topic << " " << first << "-" << last << "+" << extra << " " << gazetteFirst;
+        std::tie(r.GazetteRangeFirst, r.GazetteRangeLast) = std::pair(gazetteFirst, gazetteLast);
+        EXPECT_EQ(Drawn(r), codes) << topic << " " << first << "-" << last << "+" << extra << " " << gazetteFirst;
     }
 }
 
 TEST_F(EstraiQuesitiTest, RandomDrawIsSeededAndCutToTheQuestionCount)
 {
-    Choose(0, OrderCasuale);
-    EstraiQuesiti();
-    const CodeList all = Codes();
+    const CodeList all = Drawn(Request(0, OrderCasuale));
     EXPECT_EQ(AsSet(all), AsSet(AllButCancelled));
     EXPECT_NE(all, AllButCancelled);
 
     BankRandom::SetTestSeed(7);
-    Choose(0, OrderCasuale, 5);
-    EstraiQuesiti();
-    EXPECT_EQ(Codes(), CodeList(all.begin(), all.begin() + 5)) << "the same seed repeats the draw";
-    Choose(2, OrderCasuale, 30);
-    EstraiQuesiti();
-    EXPECT_EQ(Codes().size(), 4u) << "fewer matches than asked gives the matches";
+    EXPECT_EQ(Drawn(Request(0, OrderCasuale, 5)), CodeList(all.begin(), all.begin() + 5)) << "the same seed repeats the draw";
+    EXPECT_EQ(Drawn(Request(2, OrderCasuale, 30)).size(), 4u) << "fewer matches than asked gives the matches";
 }
 
 TEST_F(EstraiQuesitiTest, ExamTakesEachEntrysCountFromTheWholeBankOnce)
 {
-    Choose(1, OrderEsame);
-    EstraiQuesiti();
-    EXPECT_EQ(AsSet(Codes()), AsSet(AllButCancelled)) << "50 asked of any topic, 11 in the bank";
+    auto request = Request(1, OrderEsame);
+    EXPECT_EQ(AsSet(Drawn(request)), AsSet(AllButCancelled)) << "50 asked of any topic, 11 in the bank";
 
     // Three of topic 2, then five of any topic but not those again.
-    ModFunzioni::ResetExamSets();
-    ModFunzioni::AddExamSet(2, 0, 3);
-    ModFunzioni::AddExamSet(0, 0, 5);
+    request.ExamSets = {cSetEsame{2, 0, 3}, cSetEsame{0, 0, 5}};
     for (uint32_t seed = 1; seed <= 10; ++seed) {
         BankRandom::SetTestSeed(seed);
-        EstraiQuesiti();
-        ASSERT_EQ(AsSet(Codes()).size(), 8u);
+        const auto built = Build(request);
+        ASSERT_EQ(AsSet(Codes(*built.TestSet)).size(), 8u);
         int topic2 = 0;
-        for (const auto& q : *G::TestSet) topic2 += q->Argomento()->ID == 2;
+        for (const auto& q : *built.TestSet) topic2 += q->Argomento()->ID == 2;
         EXPECT_GE(topic2, 3);
     }
 }
@@ -138,16 +137,17 @@ TEST_F(EstraiQuesitiTest, UnseededExamsContinueOneSequence)
     // (two questions in place on average, not one) and repeated the answer
     // shuffle of builds a moment apart.
     BankRandom::ClearTestSeed();
-    Choose(0, OrderEsame);
+    const auto request = Request(0, OrderEsame);
     constexpr int Runs = 200;
     int inPlace = 0;
     int repeatedShuffles = 0;
     std::string previous;
     for (int run = 0; run < Runs; ++run) {
-        EstraiQuesiti();
-        ASSERT_EQ(Codes().size(), AllButCancelled.size());
-        for (size_t i = 0; i < AllButCancelled.size(); ++i) inPlace += Codes()[i] == AllButCancelled[i];
-        const std::string correct = G::Document->Quesiti()->RisposteCorrette();
+        const auto built = Build(request);
+        const CodeList codes = Codes(*built.TestSet);
+        ASSERT_EQ(codes.size(), AllButCancelled.size());
+        for (size_t i = 0; i < AllButCancelled.size(); ++i) inPlace += codes[i] == AllButCancelled[i];
+        const std::string correct = built.Document->Quesiti()->RisposteCorrette();
         repeatedShuffles += correct == previous;
         previous = correct;
     }
@@ -161,12 +161,12 @@ TEST_F(EstraiQuesitiTest, AnswersKeptOrShuffledWithTheCorrectOneFollowingItsText
 {
     cDocumento bank;
     bank.LoadFromText(DataPath());
-    Choose(0, OrderGazzetta);
+    auto request = Request(0, OrderGazzetta);
     int moved = 0;
     for (const bool keep : {true, false}) {
-        G::KeepAnswerOrder = keep;
-        EstraiQuesiti();
-        for (const auto& q : *G::TestSet) {
+        request.KeepAnswerOrder = keep;
+        const auto built = Build(request);
+        for (const auto& q : *built.TestSet) {
             const auto& stored = *bank.Quesiti()->ItemByCodice(q->Codice);
             EXPECT_EQ(q->Risposta(q->RispostaCorretta), stored.Risposta(stored.RispostaCorretta)) << q->Codice;
             std::multiset<std::string> texts, expected;
@@ -176,52 +176,54 @@ TEST_F(EstraiQuesitiTest, AnswersKeptOrShuffledWithTheCorrectOneFollowingItsText
                 moved += q->Risposta(n) != stored.Risposta(n);
             }
             EXPECT_EQ(texts, expected);
+            // The shuffle's order names where each shown answer stands in the bank.
+            for (int n = 1; n <= 4; ++n) EXPECT_EQ(q->Risposta(n), stored.Risposta(q->OrdineRisposte()[n - 1]));
         }
-        if (keep) EXPECT_EQ(moved, 0);
+        if (keep) {
+            EXPECT_EQ(moved, 0);
+        }
     }
     EXPECT_GT(moved, 10);
 }
 
 TEST_F(EstraiQuesitiTest, MissingStatisticsFileIsCreatedWithOneRecordPerQuestion)
 {
-    Choose(0, OrderMenoProposti);
-    EstraiQuesiti();
+    auto built = Build(Request(0, OrderMenoProposti));
     EXPECT_EQ(fs::file_size(RecPath()), 12u * 20u) << "every question of the bank, the cancelled one too";
-    EXPECT_TRUE(G::RecordStore->Initialized());
+    EXPECT_TRUE(built.RecordStore->Initialized());
+    EXPECT_FALSE(built.StatisticsProblem);
 
     // An existing file is opened as it is, never cleared.
-    G::RecordStore->WriteRecord(3, Wrong(1, 1));
-    G::RecordStore.reset();
-    EstraiQuesiti();
-    EXPECT_EQ(G::RecordStore->ReadRecord(3), Wrong(1, 1));
+    built.RecordStore->WriteRecord(3, Wrong(1, 1));
+    built = {};
+    EXPECT_EQ(Build(Request(0, OrderMenoProposti)).RecordStore->ReadRecord(3), Wrong(1, 1));
 }
 
 TEST_F(EstraiQuesitiTest, ReadOnlyBankFolderSendsStatisticsAndLogToTheUserFolder)
 {
     MakeReadOnly(ProgramDir());
-    Choose(0, OrderCasuale);
-    EstraiQuesiti();
-    ModFunzioni::WriteLog("DOM:x");
-    EXPECT_TRUE(G::RecordStore->Initialized());
+    const auto built = Build(Request(0, OrderCasuale));
+    AnswerLog(BankFiles::For("rcv14.dat").log).WriteAnswer(12, true);
+    EXPECT_TRUE(built.RecordStore->Initialized());
     EXPECT_EQ(fs::file_size(UserDir() / "rcv14.dat.rec"), 12u * 20u);
-    EXPECT_EQ(ReadBytes(UserDir() / "rcv14.log"), "DOM:x\r\n");
+    EXPECT_EQ(ReadBytes(UserDir() / "rcv14.log"), "DOM:05/03/2024 09:07:02|12|1\r\n");
 }
 
 TEST_F(EstraiQuesitiTest, UnwritableFoldersOrNoBankStillBuildATest)
 {
     MakeReadOnly(ProgramDir());
     DataFolders::SetUserDataFolder(DataPath() / "cannot-be-a-folder");
-    Choose(1, OrderPrimaErrate);
-    EstraiQuesiti();
-    EXPECT_EQ(AsSet(Codes()), (std::set<int32_t>{1, 2, 3}));
-    EXPECT_FALSE(G::RecordStore->Initialized());
-    EXPECT_FALSE(ModFunzioni::OpenRecordStore());
+    const auto built = Build(Request(1, OrderPrimaErrate));
+    EXPECT_EQ(AsSet(Codes(*built.TestSet)), (std::set<int32_t>{1, 2, 3}));
+    EXPECT_FALSE(built.RecordStore->Initialized());
+    ASSERT_TRUE(built.StatisticsProblem);
+    EXPECT_EQ(built.StatisticsProblem->description, "impossibile creare il file rcv14.dat.rec");
 
     fs::permissions(ProgramDir(), fs::perms::owner_write, fs::perm_options::add);
     fs::remove(DataPath());
-    EstraiQuesiti();
-    ASSERT_TRUE(G::TestSet);
-    EXPECT_EQ(G::TestSet->Count(), 0);
+    const auto none = EstraiQuesiti(Request(1, OrderPrimaErrate));
+    ASSERT_FALSE(none);
+    EXPECT_EQ(none.error().kind, Failure::Kind::NothingFound);
 }
 
 }  // namespace

@@ -36,7 +36,9 @@ TEST(BankTool, ExitCodesTellSuccessProblemAndBadUsage)
         const auto run = RunTool(args);
         EXPECT_EQ(run.exitCode, exitCode) << testing::PrintToString(args);
         EXPECT_EQ((exitCode == 0 ? run.out : run.err).rfind(start, 0), 0u) << run.out << run.err;
-        if (exitCode == 2) EXPECT_TRUE(run.out.empty());
+        if (exitCode == 2) {
+            EXPECT_TRUE(run.out.empty());
+        }
     }
 }
 
