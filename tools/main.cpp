@@ -4,6 +4,7 @@
 
 #include "tools/Commands.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -38,11 +39,18 @@ constexpr Command Commands[] = {
 
 void Usage(FILE* out)
 {
-    std::fputs("Usage: tessarondequiz-bank COMMAND ARGUMENTS\n\nCommands:\n", out);
+    size_t nameWidth = 0, argumentsWidth = 0;
+    for (const auto& c : Commands) {
+        nameWidth = std::max(nameWidth, c.name.size());
+        argumentsWidth = std::max(argumentsWidth, c.arguments.size());
+    }
+    std::fputs("Usage: tessarondequiz-bank COMMAND ARGUMENTS\n"
+               "       tessarondequiz-bank --help | --version\n\nCommands:\n",
+               out);
     for (const auto& c : Commands)
-        std::fprintf(out, "  %-8.*s %-16.*s %.*s\n", static_cast<int>(c.name.size()), c.name.data(),
-                     static_cast<int>(c.arguments.size()), c.arguments.data(),
-                     static_cast<int>(c.description.size()), c.description.data());
+        std::fprintf(out, "  %-*.*s  %-*.*s  %.*s\n", static_cast<int>(nameWidth), static_cast<int>(c.name.size()),
+                     c.name.data(), static_cast<int>(argumentsWidth), static_cast<int>(c.arguments.size()),
+                     c.arguments.data(), static_cast<int>(c.description.size()), c.description.data());
     std::fputs("\nExit status: 0 success, 1 a problem was found, 2 bad usage.\n", out);
 }
 
@@ -59,6 +67,10 @@ int main(int argc, char** argv)
     const std::string_view name = argv[1];
     if (name == "help" || name == "--help" || name == "-h") {
         Usage(stdout);
+        return BankTool::Success;
+    }
+    if (name == "--version") {
+        std::fputs("tessarondequiz-bank (Tessarondequiz) " TQ_VERSION "\n", stdout);
         return BankTool::Success;
     }
     for (const auto& c : Commands) {

@@ -9,26 +9,13 @@
 #include "ui/Prompts.h"
 #include "ui/QtText.h"
 
-#include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QLocale>
+#include "app/ToolkitTranslations.h"
+
 #include <QStandardPaths>
-#include <QTranslator>
 
 #include <memory>
 
 namespace {
-
-// The toolkit's own texts (file dialog, context menus) in Italian, when installed.
-void InstallToolkitTranslations()
-{
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
-}
 
 // Where an installed bank is found, and where its statistics go when its folder is read-only.
 void UseDesktopDataFolders()
@@ -50,9 +37,9 @@ std::unique_ptr<BankLock>& Lock()
 
 }  // namespace
 
-bool SubMain()
+bool SubMain(const std::filesystem::path& sessionFile)
 {
-    InstallToolkitTranslations();
+    ToolkitTranslations::Install();
     UseDesktopDataFolders();
     ModGlobal::InitGlobals();
     if (!ModGlobal::DataFileExists()) {
@@ -69,6 +56,9 @@ bool SubMain()
                       MessageIcon::Exclamation);
         return false;
     }
-    if (ModWindows::ShowStartScreen) ModWindows::ShowStartScreen();
+    if (!sessionFile.empty() && ModWindows::ShowStartScreenLoading)
+        ModWindows::ShowStartScreenLoading(sessionFile);
+    else if (ModWindows::ShowStartScreen)
+        ModWindows::ShowStartScreen();
     return true;
 }

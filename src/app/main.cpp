@@ -8,7 +8,9 @@
 
 #include "wizard/frmPrint.h"
 
+#include "app/AppIdentity.h"
 #include "app/CommandLine.h"
+#include "app/ScreenGuard.h"
 #include "app/SubMain.h"
 
 #include <QApplication>
@@ -17,21 +19,26 @@
 
 int main(int argc, char** argv)
 {
-    if (const auto info = CommandLine::InfoText(argc, argv)) {
-        std::fputs(info->c_str(), stdout);
-        return 0;
+    const CommandLine::Request request = CommandLine::Parse(argc, argv);
+    if (request.exitStatus) {
+        std::fputs(request.output.c_str(), stdout);
+        std::fputs(request.error.c_str(), stderr);
+        return *request.exitStatus;
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tessarondequiz"));
-    // Lets the desktop match the windows with the menu entry and its icon.
-    QApplication::setDesktopFileName(QStringLiteral("it.tessarondequiz.Tessarondequiz"));
+    // The toolkit gets no arguments: the program has none of its own beyond those above.
+    int toolkitArgc = 1;
+    ScreenGuard::Arm();
+    QApplication app(toolkitArgc, argv);
+    ScreenGuard::Disarm();
+    AppIdentity::Apply();
     // Windows hand over to one another; the program ends when none is left.
     ModWindows::QuitWhenNoWindowLeft(app);
     ModWindows::ShowStartScreen = [] { frmStart::ShowNew(); };
+    ModWindows::ShowStartScreenLoading = [](const std::filesystem::path& path) { frmStart::ShowNewLoading(path); };
     ModWindows::ShowQuizScreen = [] { frmMain::ShowNew(); };
     ModWindows::ShowStatistics = [] { frmStatistiche::ShowModal(QApplication::activeWindow()); };
     ModWindows::ShowAndamento = [] { frmAndamento::ShowModal(QApplication::activeWindow()); };
     ModWindows::ShowPrintWizard = [] { frmPrint::ShowModal(QApplication::activeWindow()); };
-    if (!SubMain()) return 0;
+    if (!SubMain(request.sessionFile)) return 0;
     return app.exec();
 }

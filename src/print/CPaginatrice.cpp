@@ -160,10 +160,11 @@ UserMessage CPaginatrice::BuildFailureMessage(const Failure& failure, const std:
     if (failure.kind != Failure::Kind::Unavailable)
         return {"Attenzione!", "Errore inaspettato in fase di creazione del documento: " + failure.description,
                 MessageIcon::Critical};
+    // Here it means no program on the desktop took the .docx.
     std::string text =
-        "Errore in fase di creazione del documento: non è stato possibile interfacciarsi con Microsoft Word."
-        "\r\n\r\nAccertarsi che sul PC sia presente un'installazione funzionante di MS-Word (97/2000/XP/2003 o "
-        "una versione successiva).";
+        "Errore in fase di creazione del documento: non è stato possibile aprirlo, perché sul computer manca "
+        "un programma che apra i documenti .docx."
+        "\r\n\r\nInstallarne uno, ad esempio LibreOffice Writer, e riprovare.";
     // The document exists; only opening it failed. The user must know where it is.
     if (!saved.empty()) text += "\r\n\r\nIl documento è stato comunque salvato in:\r\n" + saved.string();
     return {"Attenzione!", text, MessageIcon::Critical};

@@ -336,7 +336,8 @@ void frmMain::Defer()
 void frmMain::SaveTest()
 {
     if (m_closing) return;
-    const QString file = Prompts::SaveFile(QStringLiteral("Registra sessione"), Prompts::SessionFileFilter());
+    const QString file =
+        Prompts::SaveFile(QStringLiteral("Registra sessione"), Prompts::SessionFileFilter(), QStringLiteral("test"));
     if (file.isEmpty()) return;
     Expected<void> saved;
     try {

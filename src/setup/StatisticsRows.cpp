@@ -1,6 +1,7 @@
 #include "setup/StatisticsRows.h"
 
 #include "bank/DataFileFormat.h"
+#include "bank/DisplayCleaning.h"
 #include "bank/ModEncoding.h"
 #include "bank/TextConvert.h"
 
@@ -39,7 +40,7 @@ void StatisticsData::BuildRows()
         row.codice = q->Codice;
         row.cells[0] = RenderCell(q->IDGazzetta);
         row.cells[1] = q->Argomento() ? q->Argomento()->Nome : std::string();
-        row.cells[2] = StripTags(ModEncoding::Decode(q->Descrizione));
+        row.cells[2] = TextCell(ModEncoding::Decode(q->Descrizione));
         row.cells[3] = RenderCell(rec.nVisualizzate);
         row.cells[4] = RenderCell(rec.nEsatte);
         row.cells[5] = RenderCell(rec.nSbagliate);
@@ -85,4 +86,14 @@ std::string StatisticsData::StripTags(std::string_view text)
     t = ReplaceIgnoreCase(t, "<u>", "");
     t = ReplaceIgnoreCase(t, "</u>", "");
     return ReplaceIgnoreCase(t, "<br>", "    ");
+}
+
+std::string StatisticsData::TextCell(std::string_view decoded)
+{
+    // The line breaks go after the quiz screen's cleaning, which would collapse four blanks into one.
+    std::string t = ReplaceIgnoreCase(decoded, "<i>", "");
+    t = ReplaceIgnoreCase(t, "</i>", "");
+    t = ReplaceIgnoreCase(t, "<u>", "");
+    t = ReplaceIgnoreCase(t, "</u>", "");
+    return ReplaceIgnoreCase(CleanForDisplay(t), "\r\n", "    ");
 }

@@ -41,6 +41,9 @@ public:
     static std::string RenderCell(int32_t value);
     // Removes <i>, </i>, <u>, </u> and turns <br> into four blanks, in any case.
     static std::string StripTags(std::string_view text);
+    // The text column: a decoded question on one line, its markup as StripTags
+    // leaves it, and entities, dashes and quotes as the quiz screen shows them.
+    static std::string TextCell(std::string_view decoded);
 
 private:
     void BuildRows();

@@ -8,6 +8,7 @@
 namespace ModWindows {
 
 std::function<void()> ShowStartScreen;
+std::function<void(const std::filesystem::path&)> ShowStartScreenLoading;
 std::function<void()> ShowQuizScreen;
 std::function<void()> ShowStatistics;
 std::function<void()> ShowAndamento;
@@ -16,6 +17,7 @@ std::function<void()> ShowPrintWizard;
 void Reset()
 {
     ShowStartScreen = nullptr;
+    ShowStartScreenLoading = nullptr;
     ShowQuizScreen = nullptr;
     ShowStatistics = nullptr;
     ShowAndamento = nullptr;

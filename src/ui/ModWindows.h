@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 
 class QApplication;
@@ -11,6 +12,9 @@ namespace ModWindows {
 
 // A fresh start window, shown modeless (the quiz screen uses it when it closes).
 extern std::function<void()> ShowStartScreen;
+// A fresh start window that then loads the suspended test at `path` as its
+// "Carica un test in sospeso" button loads the file chosen (the command line's FILE.test).
+extern std::function<void(const std::filesystem::path&)> ShowStartScreenLoading;
 // The quiz screen for the test in ModGlobal::TestSet, shown modeless.
 extern std::function<void()> ShowQuizScreen;
 // The statistics window, shown modally.

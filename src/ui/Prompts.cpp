@@ -4,8 +4,14 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,6 +40,25 @@ QWidget* DialogParent()
 
 IPrompts* g_installed = nullptr;
 
+// The toolkit's own dialog sizes its columns for English headers: "Dimensione" and
+// Italian dates would be cut. Each column but the name takes what its header and
+// contents need, once the folder is read; the name takes the rest.
+void FitColumns(QFileDialog& dialog)
+{
+    auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    if (!view || !model) return;  // the desktop's own dialog
+    const auto fit = [view] {
+        QHeaderView* header = view->header();
+        for (int column = 1; column < header->count(); ++column) view->resizeColumnToContents(column);
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    };
+    QObject::connect(model, &QFileSystemModel::directoryLoaded, view, fit);
+    fit();
+    dialog.resize(std::max(dialog.sizeHint().width(), 860), std::max(dialog.sizeHint().height(), 480));
+}
+
 }  // namespace
 
 PromptAnswer QtPrompts::Message(const MessageRequest& request)
@@ -58,10 +83,15 @@ PromptAnswer QtPrompts::Message(const MessageRequest& request)
 
 QString QtPrompts::File(const FileRequest& request)
 {
-    // No default suffix is added: the name is used as typed.
-    if (request.mode == FileDialogMode::Open)
-        return QFileDialog::getOpenFileName(DialogParent(), request.title, QString(), request.filter);
-    return QFileDialog::getSaveFileName(DialogParent(), request.title, QString(), request.filter);
+    QFileDialog dialog(DialogParent(), request.title, request.suggested, request.filter);
+    const bool save = request.mode == FileDialogMode::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Added before the dialog asks whether to replace a file, so it asks about the right one.
+    dialog.setDefaultSuffix(request.suffix);
+    FitColumns(dialog);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
 }
 
 namespace Prompts {
@@ -93,12 +123,15 @@ bool Confirm(const QString& title, const QString& text, MessageIcon icon)
 
 QString OpenFile(const QString& title, const QString& filter)
 {
-    return Current().File({title, filter, FileDialogMode::Open});
+    return Current().File({title, filter, FileDialogMode::Open, {}, {}});
 }
 
-QString SaveFile(const QString& title, const QString& filter)
+QString SaveFile(const QString& title, const QString& filter, const QString& suffix, const QString& suggested)
 {
-    return Current().File({title, filter, FileDialogMode::Save});
+    QString file = Current().File({title, filter, FileDialogMode::Save, suffix, suggested});
+    // A name the load dialog's filter would hide, were it kept without its extension.
+    if (!file.isEmpty() && !suffix.isEmpty() && QFileInfo(file).suffix().isEmpty()) file += '.' + suffix;
+    return file;
 }
 
 QString SessionFileFilter() { return QStringLiteral("Test in sospeso (*.test)"); }

@@ -24,6 +24,10 @@ struct FileRequest {
     QString title;
     QString filter;  // Qt form: "Test in sospeso (*.test)"
     FileDialogMode mode = FileDialogMode::Open;
+    // Saving: the extension a name typed without one gets ("test"), and the
+    // path offered at first (a folder, or a folder and a name); both may be empty.
+    QString suffix;
+    QString suggested;
 };
 
 class IPrompts {
@@ -55,7 +59,9 @@ void Tell(const QString& title, const QString& text, MessageIcon icon);
 // Yes/No with No as the default; true on "Sì".
 bool Confirm(const QString& title, const QString& text, MessageIcon icon);
 QString OpenFile(const QString& title, const QString& filter);
-QString SaveFile(const QString& title, const QString& filter);
+// The chosen name gets "." + suffix when it has no extension of its own.
+QString SaveFile(const QString& title, const QString& filter, const QString& suffix,
+                 const QString& suggested = {});
 
 // The filter of suspended-test files.
 QString SessionFileFilter();

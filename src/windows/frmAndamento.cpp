@@ -21,6 +21,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
 #include <QGraphicsLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -31,6 +32,7 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QScreen>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -298,7 +300,13 @@ void frmAndamento::ShowTable(const ProgressView& view)
 
 void frmAndamento::SalvaImmagine()
 {
-    const QString file = Prompts::SaveFile(QStringLiteral("Salva immagine"), QStringLiteral("Immagine PNG (*.png)"));
+    // Today's chart, offered in the user's pictures folder (the home folder until there is one).
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QDir folder(!pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath());
+    const QString name = QStringLiteral("andamento-%1.png")
+                             .arg(QDate(1970, 1, 1).addDays(Clock::Today()).toString(QStringLiteral("yyyy-MM-dd")));
+    const QString file = Prompts::SaveFile(QStringLiteral("Salva immagine"), QStringLiteral("Immagine PNG (*.png)"),
+                                           QStringLiteral("png"), folder.filePath(name));
     if (file.isEmpty()) return;
     // Encoded in memory, then written whole or not at all: a failed save leaves an older image whole.
     QByteArray png;

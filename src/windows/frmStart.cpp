@@ -8,6 +8,7 @@
 #include "setup/BuildConstants.h"
 #include "setup/Competition.h"
 #include "setup/InterruptedTest.h"
+#include "setup/PrintTempFile.h"
 #include "setup/SessionFile.h"
 #include "setup/TestMessages.h"
 
@@ -83,6 +84,16 @@ frmStart* frmStart::ShowNew()
 {
     auto* window = new frmStart;
     window->show();
+    return window;
+}
+
+frmStart* frmStart::ShowNewLoading(const std::filesystem::path& path)
+{
+    frmStart* window = ShowNew();
+    // After the first paint, so that its messages stand over the window.
+    QTimer::singleShot(0, window, [window, path] {
+        if (window->DiscardInterrupted()) window->OpenSession(path, SessionLoader::Mode::Suspended);
+    });
     return window;
 }
 
@@ -404,9 +415,13 @@ void frmStart::BeginTest(bool forPrint)
         if (const auto printable = StartRules::Printable(built.TestSet->Count()); !printable) {
             Prompts::Tell(kAttenzione, QtText::FromUtf8(printable.error().description), MessageIcon::Exclamation);
         } else {
-            const auto saved = SessionFile::Write(PrintTempPath(), TestRecord::Of(g.Request(), *built.TestSet, 0));
+            // Removed as soon as the wizard has ended.
+            const PrintTempFile temp;
+            const auto saved = temp.Path().and_then([&](const std::filesystem::path& path) {
+                return SessionFile::Write(path, TestRecord::Of(g.Request(), *built.TestSet, 0));
+            });
             if (saved)
-                LaunchPrint(PrintTempPath());
+                LaunchPrint(*temp.Path());
             else
                 Prompts::Tell(UnexpectedError("Errore inaspettato nella registrazione della sessione",
                                               saved.error().description));
@@ -492,7 +507,6 @@ void frmStart::OpenAndamento()
     if (ModWindows::ShowAndamento) ModWindows::ShowAndamento();
 }
 
-std::filesystem::path frmStart::PrintTempPath() { return DataFolders::TempFolder() / "trprint2.tmp"; }
 
 void frmStart::LaunchPrint(const std::filesystem::path& path)
 {

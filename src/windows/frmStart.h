@@ -32,6 +32,9 @@ public:
 
     // A new start window, deleted when it closes.
     static frmStart* ShowNew();
+    // A new start window that, once on screen, loads the suspended test at
+    // `path` as "Carica un test in sospeso" loads the file the user picks.
+    static frmStart* ShowNewLoading(const std::filesystem::path& path);
 
     // The test build, run inside the progress window.
     std::string WindowText() const override { return "Estrazione quesiti in corso..."; }
@@ -70,7 +73,6 @@ private:
     void OpenAndamento();
     void LaunchPrint(const std::filesystem::path& path);
     // The file a test to print is handed over in.
-    static std::filesystem::path PrintTempPath();
     void RestartStart();
     void Restart();
     void HandOverToQuiz();

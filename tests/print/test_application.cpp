@@ -66,9 +66,9 @@ TEST_F(ApplicationTest, SavesUnderANewNameEachTimeOpensAndReportsWhatFails)
     EXPECT_EQ(message.title, "Attenzione!");
     EXPECT_EQ(message.icon, MessageIcon::Critical);
     EXPECT_EQ(message.text,
-              "Errore in fase di creazione del documento: non è stato possibile interfacciarsi con Microsoft Word."
-              "\r\n\r\nAccertarsi che sul PC sia presente un'installazione funzionante di MS-Word "
-              "(97/2000/XP/2003 o una versione successiva).\r\n\r\nIl documento è stato comunque salvato in:\r\n" +
+              "Errore in fase di creazione del documento: non è stato possibile aprirlo, perché sul computer manca "
+              "un programma che apra i documenti .docx.\r\n\r\nInstallarne uno, ad esempio LibreOffice Writer, e "
+              "riprovare.\r\n\r\nIl documento è stato comunque salvato in:\r\n" +
                   opener->opened[2].string());
 
     // A folder that cannot be made: any other error has its number and description.

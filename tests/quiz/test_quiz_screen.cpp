@@ -195,12 +195,15 @@ TEST_F(QuizScreenTest, SideBandMarksSavesAndOpensTheViewers)
     EXPECT_EQ(Text(quiz, "lbDaRipetere"), "Questa domanda è contrassegnata come \"ERRATA\".");
     EXPECT_EQ(Stat(9).bnUltimoEsito, 2);
 
+    // Typed without its extension, which the load dialog's filter needs.
     const fs::path saved = root / "prova.test";
-    prompts.paths = {QString::fromStdString(saved.string()), QString::fromStdString((root / "no" / "x.test").string())};
+    prompts.paths = {QString::fromStdString((root / "prova").string()),
+                     QString::fromStdString((root / "no" / "x.test").string())};
     Click(quiz, "cmdSalva");
     EXPECT_TRUE(prompts.messages.empty());
     Click(quiz, "cmdSalva");  // a folder that does not exist: told, and the test goes on
-    EXPECT_EQ(prompts.files.at(0).title, "Registra sessione");
+    EXPECT_EQ(std::tuple(prompts.files.at(0).title, prompts.files.at(0).suffix),
+              std::tuple(QString("Registra sessione"), QString("test")));
     EXPECT_NE(support::ReadBytes(saved).find("\r\n9\r\n1;2;3;"), std::string::npos) << "at the question on screen";
     EXPECT_TRUE(prompts.messages.at(0).text.startsWith("Errore inaspettato nella registrazione della sessione: "));
 }

@@ -106,10 +106,12 @@ TEST_P(ProgressCase, EveryTopicChoice)
 
 INSTANTIATE_TEST_SUITE_P(Progress, ProgressCase, ::testing::ValuesIn(Fixtures::Cases("progress")), CaseName);
 
-TEST(StatisticsData, StripTagsInAnyCase)
+TEST(StatisticsData, TheTextColumnOnOneLineCleanedAsTheQuizScreenCleansIt)
 {
     EXPECT_EQ(StatisticsData::StripTags("<I>a</I><U>b</u>c<BR>d<Br>e"), "abc    d    e");
     EXPECT_EQ(StatisticsData::StripTags("<b>x</b> <i"), "<b>x</b> <i");
+    EXPECT_EQ(StatisticsData::TextCell("<I>a</I><U>b</u>c<BR>d<Br>e"), "abc    d    e");
+    EXPECT_EQ(StatisticsData::TextCell("  80 &euro;,  5 &deg; \x93x\x94 &AMP; y\x85 "), "80 \x80, 5 \xB0 \"x\" & y...");
 }
 
 using TopicChoiceTest = ProgramTest;

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <set>
+#include <sstream>
 
 namespace {
 
@@ -28,6 +30,8 @@ TEST(BankTool, ExitCodesTellSuccessProblemAndBadUsage)
         {{"check", "a.dat", "b.dat"}, 2, "Usage: tessarondequiz-bank check BANK.dat"},
         {{"encode", "only-one"}, 2, "Usage: tessarondequiz-bank encode"},
         {{"frobnicate", "a.dat"}, 2, "Unknown command \"frobnicate\"."},
+        {{"--version"}, 0, "tessarondequiz-bank (Tessarondequiz) 1."},
+        {{"--help"}, 0, "Usage: tessarondequiz-bank"},
     };
     for (const auto& [args, exitCode, start] : table) {
         const auto run = RunTool(args);
@@ -37,6 +41,22 @@ TEST(BankTool, ExitCodesTellSuccessProblemAndBadUsage)
             EXPECT_TRUE(run.out.empty());
         }
     }
+}
+
+TEST(BankTool, HelpLinesUpTheCommandsInColumns)
+{
+    const auto run = RunTool({"--help"});
+    std::istringstream lines(run.out.substr(run.out.find("Commands:\n") + 10));
+    // Each command line: its name, its arguments, its description, each column starting where the others do.
+    std::set<std::pair<size_t, size_t>> columns;
+    int commands = 0;
+    for (std::string line; std::getline(lines, line) && !line.empty(); ++commands) {
+        const size_t arguments = line.find_first_not_of(' ', line.find(' ', 2));
+        const size_t description = line.find_first_not_of(' ', line.find("  ", arguments));
+        columns.emplace(arguments, description);
+    }
+    EXPECT_EQ(commands, 9);
+    EXPECT_EQ(columns.size(), 1u) << run.out;
 }
 
 TEST(BankTool, DumpShowsTheBankAsTheProgramLoadsIt)

@@ -145,7 +145,15 @@ TEST_F(StartScreenTest, IniziaAsksChecksTheTimeThenBuildsTheTestAndHandsOver)
 TEST_F(StartScreenTest, AnEmptyTestRestartsTheWindowAndStampaOpensTheWizard)
 {
     int wizards = 0;
-    ModWindows::ShowPrintWizard = [&] { ++wizards; };
+    // The test for the wizard, in a folder of this run's own.
+    fs::path printed;
+    fs::perms folder{};
+    ModWindows::ShowPrintWizard = [&] {
+        ++wizards;
+        printed = G().PrintSourcePath;
+        folder = fs::status(printed.parent_path()).permissions();
+        EXPECT_TRUE(fs::exists(printed));
+    };
     C<QComboBox>("cbOrdine")->setCurrentIndex(4);  // only wrong answers: none yet
     Click(w, "cmdInizia");
     Told(0, "Nessun quesito trovato per i filtri impostati!", MessageIcon::Exclamation);
@@ -153,10 +161,14 @@ TEST_F(StartScreenTest, AnEmptyTestRestartsTheWindowAndStampaOpensTheWizard)
     EXPECT_EQ(C<QComboBox>("cbOrdine")->currentIndex(), 4);  // stored on the way out
 
     C<QComboBox>("cbOrdine")->setCurrentIndex(0);
+    // Another user's file of the same name in the temporary folder is in nobody's way.
+    fs::create_directories(TempFolder() / "trprint2.tmp");
     Click(w, "cmdStampa");
     EXPECT_EQ(wizards, 1);
-    EXPECT_EQ(std::tuple(G().PrintSourcePath, G().ShuffleText), std::tuple((TempFolder() / "trprint2.tmp").string(), "True"));
-    EXPECT_TRUE(fs::exists(G().PrintSourcePath));
+    EXPECT_EQ(std::tuple(printed.filename(), printed.parent_path().parent_path(), G().ShuffleText),
+              std::tuple(fs::path("trprint2.tmp"), TempFolder(), "True"));
+    EXPECT_EQ(folder, fs::perms::owner_all);
+    EXPECT_FALSE(fs::exists(printed.parent_path())) << "left behind after the wizard";
     Restarted();
 }
 

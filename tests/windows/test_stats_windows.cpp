@@ -12,6 +12,7 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -119,13 +120,15 @@ TEST_F(StatsWindowsTest, ProgressShowsTheChosenTopicSavesTheChartAndCloses)
     EXPECT_EQ(summary->text(), "Ultimi 7 giorni: 5 risposte, 60% esatte - Giorni di pratica: 7");
     EXPECT_EQ(table->model()->rowCount(), 4);
 
-    const fs::path image = root / "andamento";  // the name as typed, without a suffix
-    prompts.paths = {QtText::FromPath(image), QtText::FromPath(root.path())};
+    // The name typed without its extension gets ".png"; today's name is offered.
+    fs::create_directories(root / "cartella.png");
+    prompts.paths = {QtText::FromPath(root / "andamento"), QtText::FromPath(root / "cartella.png")};
     Click(window, "cmdSalvaImmagine");
     ASSERT_EQ(prompts.files.size(), 1u);
     EXPECT_EQ(prompts.files[0].mode, FileDialogMode::Save);
     EXPECT_EQ(prompts.files[0].filter, "Immagine PNG (*.png)");
-    EXPECT_FALSE(QImage(QtText::FromPath(image), "PNG").isNull());
+    EXPECT_EQ(QFileInfo(prompts.files[0].suggested).fileName(), "andamento-2024-03-10.png");
+    EXPECT_FALSE(QImage(QtText::FromPath(root / "andamento.png"), "PNG").isNull());
     EXPECT_TRUE(prompts.messages.empty());
     Click(window, "cmdSalvaImmagine");  // a folder in the way
     ASSERT_EQ(prompts.messages.size(), 1u);
