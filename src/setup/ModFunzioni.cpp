@@ -84,7 +84,13 @@ Expected<BuiltTest> EstraiQuesiti(const TestRequest& request)
     const cDocumento& document = *built.Document;
     auto set = built.TestSet;
 
-    if (request.OrderMode != OrderEsame) {
+    if (!request.Codes.empty()) {
+        // Those the bank still has, once each, in the order asked.
+        auto chosen = std::make_shared<cQuesiti>();
+        for (const int32_t code : request.Codes)
+            if (const auto q = set->ItemByCodice(code); q && !chosen->ItemByCodice(code)) chosen->AddObject(q);
+        set = chosen;
+    } else if (request.OrderMode != OrderEsame) {
         if (request.TopicFilter > 0) {
             const auto topic = document.Argomenti().Find(request.TopicFilter);
             // A topic the bank does not have selects nothing.
@@ -97,7 +103,7 @@ Expected<BuiltTest> EstraiQuesiti(const TestRequest& request)
             set = set->FilterByRangeIDGazzetta(request.GazetteRangeFirst, request.GazetteRangeLast);
     }
 
-    switch (request.OrderMode) {
+    switch (request.Codes.empty() ? request.OrderMode : -1) {
     case OrderCasuale:
         set = set->GetRandomized(nullptr);
         break;
