@@ -28,7 +28,7 @@ std::string HelpText()
            "Opzioni:\n"
            "  -h, --help   mostra questo aiuto ed esce\n"
            "  --version    mostra la versione ed esce\n\n"
-           "Le statistiche, il registro e il test interrotto stanno accanto all'archivio\n"
+           "Le statistiche, il registro, il test interrotto e lo storico stanno accanto all'archivio\n"
            "dei quesiti; se quella cartella è di sola lettura, in\n"
            "$XDG_DATA_HOME/Tessarondequiz (di norma ~/.local/share/Tessarondequiz).\n";
 }
