@@ -26,6 +26,17 @@ std::optional<std::string> ReadAll(const std::filesystem::path& path)
     return data;
 }
 
+std::vector<std::string_view> SplitFields(std::string_view text, char separator)
+{
+    std::vector<std::string_view> parts;
+    for (size_t start = 0;;) {
+        const size_t at = text.find(separator, start);
+        parts.push_back(text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
+        if (at == std::string_view::npos) return parts;
+        start = at + 1;
+    }
+}
+
 std::vector<std::string_view> SplitLines(std::string_view text)
 {
     std::vector<std::string_view> lines;

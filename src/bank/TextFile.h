@@ -16,4 +16,7 @@ std::optional<std::string> ReadAll(const std::filesystem::path& path);
 // Lines of a text, without their line ends.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
+// The fields of a line between separators: n separators give n + 1 fields.
+std::vector<std::string_view> SplitFields(std::string_view text, char separator);
+
 }  // namespace TextFile

@@ -41,17 +41,6 @@ std::string Hex(uint32_t value)
     return buf;
 }
 
-std::vector<std::string_view> Split(std::string_view text, char separator)
-{
-    std::vector<std::string_view> parts;
-    for (size_t start = 0;;) {
-        const size_t at = text.find(separator, start);
-        parts.push_back(text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
-        if (at == std::string_view::npos) return parts;
-        start = at + 1;
-    }
-}
-
 std::optional<int32_t> Number(std::string_view text)
 {
     int32_t value = 0;
@@ -62,7 +51,7 @@ std::optional<int32_t> Number(std::string_view text)
 
 std::optional<TestItem> Item(std::string_view text)
 {
-    const auto f = Split(text, ',');
+    const auto f = TextFile::SplitFields(text, ',');
     if (f.size() != 5 || f[1].size() != 5 || (f[4] != "0" && f[4] != "1")) return std::nullopt;
     TestItem item;
     const auto code = Number(f[0]);
@@ -113,7 +102,7 @@ std::optional<HistoryEntry> Parse(std::string_view line)
 {
     const size_t bar = line.rfind('|');
     if (bar == std::string_view::npos || line.substr(bar + 1) != Hex(Check(line.substr(0, bar)))) return std::nullopt;
-    const auto f = Split(line.substr(0, bar), '|');
+    const auto f = TextFile::SplitFields(line.substr(0, bar), '|');
     if (f.size() != FieldCount || f[0] != Kind || !Clock::DayNumber(f[1]) || !Clock::DayNumber(f[2]))
         return std::nullopt;
     HistoryEntry e;
@@ -137,7 +126,7 @@ std::optional<HistoryEntry> Parse(std::string_view line)
     e.TimedOut = f[16] == "1";
     e.Repeat = f[17] == "1";
     if (*count > 0)
-        for (const std::string_view text : Split(f[19], ';')) {
+        for (const std::string_view text : TextFile::SplitFields(f[19], ';')) {
             const auto item = Item(text);
             if (!item) return std::nullopt;
             e.Items.push_back(*item);

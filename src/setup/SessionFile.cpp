@@ -15,17 +15,6 @@ namespace SessionFile {
 
 namespace {
 
-std::vector<std::string_view> Split(std::string_view text, char separator)
-{
-    std::vector<std::string_view> parts;
-    for (size_t start = 0;;) {
-        const size_t at = text.find(separator, start);
-        parts.push_back(text.substr(start, at == std::string_view::npos ? std::string_view::npos : at - start));
-        if (at == std::string_view::npos) return parts;
-        start = at + 1;
-    }
-}
-
 // Takes the lines in order and keeps the first problem met; the values read
 // after it are defaults, and only the problem counts.
 class Reader {
@@ -74,7 +63,7 @@ std::vector<TestItem> Codes(std::string_view line)
     std::vector<TestItem> items;
     if (line.empty()) return items;
     if (line.back() == ';') line.remove_suffix(1);
-    for (const std::string_view entry : Split(line, ';')) {
+    for (const std::string_view entry : TextFile::SplitFields(line, ';')) {
         TestItem item;
         item.Codice = std::max(TextConvert::ToInt32(entry).value_or(0), 0);
         items.push_back(item);
@@ -101,7 +90,7 @@ bool ReadExtras(Reader& r, TestRecord& record)
         const std::string_view name = line.substr(0, eq);
         const std::string_view value = line.substr(eq + 1);
         if (name == "ordine") {
-            const auto entries = value.empty() ? std::vector<std::string_view>{} : Split(value, ';');
+            const auto entries = value.empty() ? std::vector<std::string_view>{} : TextFile::SplitFields(value, ';');
             bool good = entries.size() == n;
             std::vector<cQuesito::Ordine> orders(n);
             for (size_t i = 0; good && i < n; ++i) {

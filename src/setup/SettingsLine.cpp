@@ -1,6 +1,7 @@
 #include "setup/SettingsLine.h"
 
 #include "bank/TextConvert.h"
+#include "bank/TextFile.h"
 
 #include <vector>
 
@@ -21,13 +22,7 @@ std::string DescribeSettings(const TestRequest& r, const std::string& when)
 
 Expected<Fields> Read(std::string_view line, const TestRequest& base)
 {
-    std::vector<std::string_view> f;
-    for (size_t start = 0;;) {
-        const size_t bar = line.find('|', start);
-        f.push_back(line.substr(start, bar == std::string_view::npos ? std::string_view::npos : bar - start));
-        if (bar == std::string_view::npos) break;
-        start = bar + 1;
-    }
+    const auto f = TextFile::SplitFields(line, '|');
     if (f.size() < 7) return Fail("riga delle impostazioni incompleta");
     const auto number = [](std::string_view text) -> Expected<int32_t> {
         if (const auto v = TextConvert::ToInt32(text)) return *v;
