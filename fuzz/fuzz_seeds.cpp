@@ -1,8 +1,8 @@
 // tq-fuzzseeds OUT FIXTURES HANDPICKED: the starting corpora of the fuzz targets.
 // OUT/load and OUT/check get the fixture banks compiled by the bank tool's compiler, small
 // generated banks and the hand-picked files of HANDPICKED/load; OUT/decode gets every encoded
-// text of those banks and the hand-picked files of HANDPICKED/decode; OUT/session gets the
-// suspended tests of HANDPICKED/session; OUT/aiken, gift, csv, moodlexml and pdftext get the
+// text of those banks and the hand-picked files of HANDPICKED/decode; OUT/session and
+// OUT/history get the suspended tests and history files of HANDPICKED/session and /history; OUT/aiken, gift, csv, moodlexml and pdftext get the
 // inputs of the import case folders (FIXTURES/import/<format>/<case>/input.*).
 #include "bank/TextFile.h"
 
@@ -57,7 +57,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const fs::path out = argv[1];
-    for (const char* sub : {"load", "check", "decode", "session", "aiken", "gift", "csv", "moodlexml", "pdftext"})
+    for (const char* sub : {"load", "check", "decode", "session", "history", "aiken", "gift", "csv", "moodlexml", "pdftext"})
         fs::create_directories(out / sub);
 
     int fixtures = 0;
@@ -81,8 +81,9 @@ int main(int argc, char** argv)
     for (const auto& path : FilesIn(fs::path(argv[3]) / "decode"))
         if (const auto data = TextFile::ReadAll(path)) Write(out / "decode" / path.filename(), *data);
 
-    for (const auto& path : FilesIn(fs::path(argv[3]) / "session"))
-        if (const auto data = TextFile::ReadAll(path)) Write(out / "session" / path.filename(), *data);
+    for (const char* sub : {"session", "history"})
+        for (const auto& path : FilesIn(fs::path(argv[3]) / sub))
+            if (const auto data = TextFile::ReadAll(path)) Write(out / sub / path.filename(), *data);
 
     int imports = 0;
     for (const auto& [format, target] : std::vector<std::pair<std::string, std::string>>{

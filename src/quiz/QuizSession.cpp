@@ -94,8 +94,11 @@ void QuizSession::ResumeTest(const TestRecord& record)
     if (r.TimeLimitHours != 0 || r.TimeLimitMinutes != 0)
         StartCountdown(record.SecondsLeft >= 0 ? record.SecondsLeft : r.TimeLimitHours * 3600 + r.TimeLimitMinutes * 60);
     m_currentIndex = position - 1;
-    // The question on screen when the test was left had its view counted then.
+    // The question on screen when the test was left had its view counted then,
+    // and comes back showing the views it showed then.
+    m_shownBefore = onScreen;
     NextQuestion(onScreen);
+    m_shownBefore = false;
     // A record that does not say how far the test went: an answer beyond the
     // question shown means it had gone round once.
     if (record.Passed < 0 && !m_finished)
@@ -185,6 +188,7 @@ void QuizSession::ShowQuestion(int32_t position, bool noCount)
     d.views = rec.nVisualizzate;
     d.correct = rec.nEsatte;
     d.wrong = rec.nSbagliate;
+    if (m_shownBefore) d.views = std::max(d.views - 1, 0);
     if (!noCount) {
         ++rec.nVisualizzate;
         WriteRecord(q.Codice, rec);
@@ -343,14 +347,18 @@ void QuizSession::CountdownTick()
         }
     }
     m_view.ShowTime(TimeText());
-    if (m_timeHours == 0 && m_timeMinutes == 0 && m_timeSeconds == 0) {
+    const bool expired = m_timeHours == 0 && m_timeMinutes == 0 && m_timeSeconds == 0;
+    if (expired) {
         // Stopped before the message so that no tick arrives while it is open.
         m_countdown = false;
         // The exam's verdict is taken now; the test goes on as practice.
         if (m_inputs.request.OrderMode == OrderEsame) m_timedOut = true;
         m_view.StopCountdown();
-        m_view.ShowTimeExpired();
     }
+    // Kept at every whole minute too: a test left while a question is on
+    // screen comes back with at most a minute given back.
+    if (m_timeSeconds == 0) KeepProgress();
+    if (expired) m_view.ShowTimeExpired();
 }
 
 int32_t QuizSession::SecondsLeft() const

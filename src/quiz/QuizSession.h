@@ -122,6 +122,7 @@ private:
     bool m_finished = false;
     bool m_handedIn = false;
     bool m_timedOut = false;
+    bool m_shownBefore = false;  // the question about to be shown was on screen when the test was left
     std::string m_started;
     bool m_progressWarned = false;
     bool m_statisticsWarned = false;

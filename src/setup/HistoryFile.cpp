@@ -151,7 +151,9 @@ Expected<void> Append(const std::filesystem::path& file, const HistoryEntry& ent
             ::close(reader);
         }
     }
-    if (last != '\n') bytes = "\r\n" + bytes;
+    // Cut between its CR and its LF, that line is whole: it only lacks the LF.
+    if (last == '\r') bytes = "\n" + bytes;
+    else if (last != '\n') bytes = "\r\n" + bytes;
     const ssize_t written = ::write(fd, bytes.data(), bytes.size());
     const bool ok = written == static_cast<ssize_t>(bytes.size()) && ::fsync(fd) == 0;
     ::close(fd);

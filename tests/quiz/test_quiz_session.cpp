@@ -163,9 +163,20 @@ TEST_F(QuizSessionTest, ProgressIsKeptAtEveryViewAndAnswerAndRemovedAtTheEnd)
     timed.TimeLimitMinutes = 50;
     Make("00", timed, file);
     session->StartTest();
-    for (int i = 0; i < 75; ++i) session->CountdownTick();
+    // At every whole minute too, with the question still on screen.
+    for (int i = 0; i < 60; ++i) session->CountdownTick();
+    EXPECT_NE(Kept(file).find("tempo=2940\r\n"), std::string::npos) << Kept(file);
+    for (int i = 0; i < 15; ++i) session->CountdownTick();
     Play("R");
     EXPECT_NE(Kept(file).find("tempo=2925\r\n"), std::string::npos) << Kept(file);
+    // An exam whose time runs out is kept at once, with its verdict taken.
+    TestRequest exam;
+    exam.OrderMode = OrderEsame;
+    exam.TimeLimitMinutes = 1;
+    Make("00", exam, file);
+    session->StartTest();
+    for (int i = 0; i < 60; ++i) session->CountdownTick();
+    EXPECT_NE(Kept(file).find("tardive=00\r\npassati=0\r\ntempo=0\r\n"), std::string::npos) << Kept(file);
 
     // Where nothing can be written the user is told once, and the test goes on.
     Make("000", {}, root / "assente" / "t.test");
@@ -191,8 +202,12 @@ TEST_F(QuizSessionTest, AKeptTestResumesWithItsTimeAndWhenItBegan)
 
     Make("000", timed, file);
     set->Item(1)->RispostaData = 1;
+    ASSERT_TRUE(store->WriteRecord(2, support::Record(3, 0, 0, 0)));
     session->ResumeTest(kept->record);
     EXPECT_EQ(view.time, "00:48:59");
+    // The question on screen shows the views it showed before, its own not among them.
+    EXPECT_EQ(view.last.views, 2);
+    EXPECT_EQ(store->ReadRecord(2).nVisualizzate, 3);
     EXPECT_TRUE(session->CountdownRunning());
     EXPECT_EQ(session->Started(), "05/03/2024 09:07:02");
     // Out of time when it was left: back at 00:00:00, stopped, still timed.

@@ -96,6 +96,14 @@ TEST_F(History, EveryTestReadsBackAsItWasWrittenAndADamagedLineIsSkipped)
     EXPECT_EQ(after.damaged, 2);
     ASSERT_EQ(after.entries.size(), 2u);
     EXPECT_EQ(HistoryFile::Line(after.entries[1]), HistoryFile::Line(topic));
+
+    // Cut between its CR and its LF, the last line is whole and stays so.
+    bytes = ReadBytes(file);
+    WriteBytes(file, bytes.substr(0, bytes.size() - 1));
+    ASSERT_TRUE(HistoryFile::Append(file, handedIn));
+    const auto crCut = HistoryFile::Read(file);
+    EXPECT_EQ(crCut.damaged, 2);
+    EXPECT_EQ(crCut.entries.size(), 3u);
 }
 
 TEST_F(History, AProgramKilledWhileWritingLeavesTheEarlierTestsReadable)
