@@ -4,6 +4,10 @@
 #include "bank/cEsaSorter.h"
 #include "bank/cTRSorter.h"
 
+#include "setup/BankMemory.h"
+#include "setup/Clock.h"
+#include "setup/cRipassoSorter.h"
+
 #include <system_error>
 #include <unordered_set>
 
@@ -78,24 +82,27 @@ BuiltTest OpenBank(const TestRequest& request)
     return built;
 }
 
+std::shared_ptr<cQuesiti> Filter(const cDocumento& document, const TestRequest& request,
+                                 std::shared_ptr<cQuesiti> set)
+{
+    if (request.OrderMode == OrderEsame) return set;
+    if (request.TopicFilter > 0) {
+        const auto topic = document.Argomenti().Find(request.TopicFilter);
+        // A topic the bank does not have selects nothing.
+        set = topic ? set->FilterByArgomento(topic) : std::make_shared<cQuesiti>();
+    }
+    if (request.TopicRangeFirst > 0 && request.TopicRangeLast > 0)
+        set = set->FilterByRangeArgomenti(request.TopicRangeFirst, request.TopicRangeLast, request.TopicRangeExtra);
+    if (request.GazetteRangeFirst > 0 && request.GazetteRangeLast > 0)
+        set = set->FilterByRangeIDGazzetta(request.GazetteRangeFirst, request.GazetteRangeLast);
+    return set;
+}
+
 Expected<BuiltTest> EstraiQuesiti(const TestRequest& request)
 {
     BuiltTest built = OpenBank(request);
     const cDocumento& document = *built.Document;
-    auto set = built.TestSet;
-
-    if (request.OrderMode != OrderEsame) {
-        if (request.TopicFilter > 0) {
-            const auto topic = document.Argomenti().Find(request.TopicFilter);
-            // A topic the bank does not have selects nothing.
-            set = topic ? set->FilterByArgomento(topic) : std::make_shared<cQuesiti>();
-        }
-        if (request.TopicRangeFirst > 0 && request.TopicRangeLast > 0)
-            set = set->FilterByRangeArgomenti(request.TopicRangeFirst, request.TopicRangeLast,
-                                              request.TopicRangeExtra);
-        if (request.GazetteRangeFirst > 0 && request.GazetteRangeLast > 0)
-            set = set->FilterByRangeIDGazzetta(request.GazetteRangeFirst, request.GazetteRangeLast);
-    }
+    auto set = Filter(document, request, built.TestSet);
 
     switch (request.OrderMode) {
     case OrderCasuale:
@@ -117,6 +124,16 @@ Expected<BuiltTest> EstraiQuesiti(const TestRequest& request)
     case OrderEsame:
         set = ExamSimulation(request.ExamSets, set);
         break;
+    case OrderRipasso: {
+        // The memory of the whole bank: a reset line names topics, not the filtered ones.
+        BankMemory memory;
+        memory.Load(BankFiles::For(request.CurrentDataFile).log, *document.Quesiti());
+        cRipassoSorter sorter;
+        sorter.Memory = &memory;
+        sorter.Today = Clock::Today();
+        set = set->GetRandomized(&sorter);
+        break;
+    }
     default:
         break;
     }
