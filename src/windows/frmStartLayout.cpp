@@ -100,6 +100,13 @@ void frmStart::BuildLayout()
     keep.setRetainSizeWhenHidden(true);
     picBack->setSizePolicy(keep);
 
+    // The options below keep their place whether or not the count is shown.
+    {
+        QSizePolicy policy = lbDaRipassare->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        lbDaRipassare->setSizePolicy(policy);
+    }
+
     txtNumeroIniziale->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
     for (QWidget* w : {static_cast<QWidget*>(lbHdrNumeroIniziale), static_cast<QWidget*>(txtNumeroIniziale)}) {
         QSizePolicy policy = w->sizePolicy();
@@ -123,6 +130,7 @@ void frmStart::BuildLayout()
     options->addLayout(areaRow, row++, 1);
     options->addWidget(lbArgomenti, row++, 0, 1, 2);
     options->addWidget(lstElencoFiltri, row++, 0, 1, 2);
+    options->addWidget(lbDaRipassare, row++, 0, 1, 2);
     options->addWidget(Label13, row, 0);
     options->addWidget(cbNumero, row++, 1);
     options->addWidget(Label12, row, 0);
