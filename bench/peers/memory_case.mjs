@@ -1,5 +1,5 @@
-// The expected figures of the case folder tests/fixtures/memory/crafted-log,
-// computed apart from the program: the log replayed through ts-fsrs (its
+// The expected figures of a case folder on the small bank (tests/fixtures/memory/crafted-log,
+// and the chances and forecast of tests/fixtures/progress), computed apart from the program: the log replayed through ts-fsrs (its
 // memory-state function, FSRS-6 defaults, same-day rule on), the forecast by
 // listing every outcome of the eleven questions an exam of 50 takes from the
 // small bank. The bank's shape is that of tests/fixtures/small.txt.
@@ -65,7 +65,8 @@ memory.forEach((m, c) => {
     chance[c] = newChance;
     return;
   }
-  m.r = f.forgetting_curve(now - m.day, m.state.stability);
+  // An answer dated after today (a clock set back) is as of today.
+  m.r = f.forgetting_curve(Math.max(now - m.day, 0), m.state.stability);
   chance[c] = m.r;
   out.push(`${c} ${m.answers} ${dayText(m.day)} ${fmt(m.state.stability)} ${fmt(m.state.difficulty)} ${fmt(m.r)}`);
 });
