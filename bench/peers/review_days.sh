@@ -27,7 +27,11 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "review-days: $*" >&2; exit 1; }
+fail() {
+  echo "review-days: $*" >&2
+  [ -z "${DISPLAY:-}" ] || import -window root "$out/failure.png" 2>/dev/null || true
+  exit 1
+}
 
 mkdir -p "$work/prog" "$work/home/.config/Tessarondequiz" "$work/runtime" "$out"
 chmod 700 "$work/runtime"
@@ -40,15 +44,16 @@ xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=:$(cat "$work/display")
-# As a user on that day: the program's clock only, Qt's timers keep the real one.
-run_on() {
-  local day=$1
-  shift
-  env -i HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" DISPLAY="$DISPLAY" PATH=/usr/bin:/bin \
-    ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 DONT_FAKE_MONOTONIC=1 faketime "$day 10:00:00" "$@"
+# As a user on that day: the program's clock only (libfaketime), Qt's timers keep the real one.
+faketime_lib=$(dpkg -L libfaketime | grep '/libfaketime.so.1$')
+as_user_on() {
+  as_user=(env -i HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" DISPLAY="$DISPLAY" PATH=/usr/bin:/bin
+    ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0 LD_PRELOAD="$faketime_lib" FAKETIME="@$1 10:00:00"
+    DONT_FAKE_MONOTONIC=1)
 }
 start_program() {
-  (cd "$work/home" && run_on "$1" "$work/prog/tessarondequiz" >>"$work/program.log" 2>&1) &
+  as_user_on "$1"
+  (cd "$work/home" && exec "${as_user[@]}" "$work/prog/tessarondequiz" >>"$work/program.log" 2>&1) &
   app=$!
 }
 stop_program() {
@@ -58,14 +63,12 @@ stop_program() {
   # A test closed half-way would be offered again and move the buttons.
   rm -f "$work"/prog/*.interrotto.test "$work"/prog/*.lock
 }
-size() { xdotool getwindowgeometry "$1" 2>/dev/null | grep Geometry || true; }
+# The id of a visible window whose title matches $1, other than $2.
 window() {
   for _ in $(seq 300); do
     local id
     for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-      local shape
-      shape=$(size "$id")
-      [ -n "$shape" ] && [ "$shape" != "${2:-none}" ] && { echo "$id"; return; }
+      [ "$id" != "${2:-none}" ] && xdotool getwindowgeometry "$id" >/dev/null 2>&1 && { echo "$id"; return; }
     done
     kill -0 "$app" 2>/dev/null || fail "the program ended while waiting for \"$1\""
     sleep 0.1
@@ -75,21 +78,27 @@ window() {
 shoot() { sleep 1.5; import -window "$1" "$out/$2"; }
 store() { printf '[RCV]\nFiltroCorrente=%s\nNumero=30\nOrdine=%s\n' "$1" "$2" >"$settings"; }
 
-# The first day at random, then the review schedule, always the first topic.
-keys=(a b c d b a d c a c)
-n=0
+# The first day at random, then the review schedule, always the first topic. The
+# candidate knows seven questions in ten (by their code and the day), and answers
+# them right: where the right answer is shown, the test kept after every view says.
+letters=(- a b c d e)
 for day in "${days[@]}"; do
   [ "$day" = "${days[0]}" ] && store 1 0 || store 1 6
   start_program "$day"
   start=$(window "^Tessarondequiz - ")
-  startsize=$(size "$start")
+  sleep 1
   xdotool windowfocus --sync "$start"
   xdotool key --delay 40 Tab Tab Tab Tab Tab Tab Tab Tab space
-  quiz=$(window "^Tessarondequiz - " "$startsize")
-  for _ in $(seq "$answers"); do
+  quiz=$(window "^Tessarondequiz - " "$start")
+  kept=$work/prog/rcv14.dat.interrotto.test
+  for _ in $(seq 100); do [ -s "$kept" ] && break; sleep 0.1; done
+  IFS=';' read -r -a codes < <(sed -n 4p "$kept" | tr -d '\r')
+  shown=$(sed -n 6p "$kept" | tr -d '\r')
+  for i in $(seq 0 $((answers - 1))); do
+    right=${shown:i:1}
+    (( (codes[i] * 7 + 10#${day:8:2}) % 10 < 7 )) && answer=$right || answer=$((right % 4 + 1))
     xdotool windowfocus --sync "$quiz"
-    xdotool key "${keys[n % ${#keys[@]}]}"
-    n=$((n + 1))
+    xdotool key "${letters[answer]}"
     result=$(window "^Esito risposta$")
     xdotool windowfocus --sync "$result"
     xdotool key Return
@@ -99,7 +108,8 @@ for day in "${days[@]}"; do
 done
 cp "$work/prog/rcv14.log" "$out/rcv14.log"
 
-# The last day: the review schedule for all topics, then for the first.
+# The last day: the review schedule for all topics, the first and the second; the
+# progress window on the first.
 store 0 6
 start_program "$last"
 start=$(window "^Tessarondequiz - ")
@@ -107,6 +117,9 @@ shoot "$start" start-all.png
 xdotool windowfocus --sync "$start"
 xdotool key Down
 shoot "$start" start-topic1.png
+xdotool key Down
+shoot "$start" start-topic2.png
+xdotool key Up
 # "Andamento", the twelfth stop from the list.
 xdotool key --delay 40 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space
 progress=$(window "^Andamento della preparazione$")
@@ -114,7 +127,8 @@ shoot "$progress" andamento.png
 stop_program
 
 "$work/prog/tessarondequiz-bank" dump "$work/prog/rcv14.dat" >"$work/dump.jsonl"
-run_on "$last" "$work/prog/tessarondequiz-bank" draw "$work/prog/rcv14.dat" --order 6 --seed 1 \
+as_user_on "$last"
+"${as_user[@]}" "$work/prog/tessarondequiz-bank" draw "$work/prog/rcv14.dat" --order 6 --seed 1 \
   | sed -n 's/^{"codice":\([0-9]*\).*/\1/p' >"$out/drawn.txt"
 node bench/peers/review_check.mjs "$work/dump.jsonl" "$out/rcv14.log" "${last:8:2}/${last:5:2}/${last:0:4}" \
   "$out/drawn.txt" | tee "$out/computed.txt" || fail "the review does not draw what the log says is due"
