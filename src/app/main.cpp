@@ -5,6 +5,7 @@
 #include "ui/ModWindows.h"
 
 #include "quiz/frmMain.h"
+#include "quiz/frmRevisione.h"
 
 #include "wizard/frmPrint.h"
 
@@ -39,6 +40,10 @@ int main(int argc, char** argv)
     ModWindows::ShowStatistics = [] { frmStatistiche::ShowModal(QApplication::activeWindow()); };
     ModWindows::ShowAndamento = [] { frmAndamento::ShowModal(QApplication::activeWindow()); };
     ModWindows::ShowPrintWizard = [] { frmPrint::ShowModal(QApplication::activeWindow()); };
+    ModWindows::ShowReview = [](const cQuesiti& test, const HistoryEntry& result) {
+        frmRevisione review(test, result, QApplication::activeWindow());
+        review.exec();
+    };
     if (!SubMain(request.sessionFile)) return 0;
     return app.exec();
 }

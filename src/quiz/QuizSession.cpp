@@ -327,6 +327,7 @@ HistoryEntry QuizSession::Result() const
     entry.Request = m_inputs.request;
     entry.HandedIn = m_handedIn;
     entry.TimedOut = m_timedOut;
+    entry.Repeat = !m_inputs.request.Codes.empty();
     entry.Items = Record(0).Items;
     return entry;
 }

@@ -101,7 +101,8 @@ std::string Line(const HistoryEntry& e)
           std::to_string(r.GazetteRangeLast), std::to_string(r.OrderMode), std::to_string(r.QuestionCount),
           std::to_string(r.StartNumber), std::to_string(r.TimeLimitHours), std::to_string(r.TimeLimitMinutes),
           std::string(TextConvert::FromBool(r.KeepAnswerOrder)), std::string(e.HandedIn ? "1" : "0"),
-          std::string(e.TimedOut ? "1" : "0"), std::to_string(e.Items.size()), items}) {
+          std::string(e.TimedOut ? "1" : "0"), std::string(e.Repeat ? "1" : "0"), std::to_string(e.Items.size()),
+          items}) {
         line += '|';
         line += field;
     }
@@ -128,14 +129,15 @@ std::optional<HistoryEntry> Parse(std::string_view line)
         *numbers[k] = *v;
     }
     const auto keep = TextConvert::ToBool(f[14]);
-    const auto count = Number(f[17]);
-    if (!keep || (f[15] != "0" && f[15] != "1") || (f[16] != "0" && f[16] != "1") || !count || *count < 0)
-        return std::nullopt;
+    const auto count = Number(f[18]);
+    const auto flag = [](std::string_view text) { return text == "0" || text == "1"; };
+    if (!keep || !flag(f[15]) || !flag(f[16]) || !flag(f[17]) || !count || *count < 0) return std::nullopt;
     r.KeepAnswerOrder = *keep;
     e.HandedIn = f[15] == "1";
     e.TimedOut = f[16] == "1";
+    e.Repeat = f[17] == "1";
     if (*count > 0)
-        for (const std::string_view text : Split(f[18], ';')) {
+        for (const std::string_view text : Split(f[19], ';')) {
             const auto item = Item(text);
             if (!item) return std::nullopt;
             e.Items.push_back(*item);

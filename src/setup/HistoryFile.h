@@ -22,6 +22,7 @@ struct HistoryEntry {
     TestRequest Request;
     bool HandedIn = false;  // "Consegna": the unanswered questions count as blank
     bool TimedOut = false;  // an exam simulation whose time ran out (TestItem::Late)
+    bool Repeat = false;    // "Ripeti le errate" of an earlier test
     std::vector<TestItem> Items;  // Codice, Ordine, Given, Correct, Late
 
     TestScore Score() const { return Scoring::Of(Items); }

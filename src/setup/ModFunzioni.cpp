@@ -102,9 +102,19 @@ Expected<BuiltTest> EstraiQuesiti(const TestRequest& request)
 {
     BuiltTest built = OpenBank(request);
     const cDocumento& document = *built.Document;
-    auto set = Filter(document, request, built.TestSet);
+    auto set = built.TestSet;
 
-    switch (request.OrderMode) {
+    if (!request.Codes.empty()) {
+        // Those the bank still has, once each, in the order asked.
+        auto chosen = std::make_shared<cQuesiti>();
+        for (const int32_t code : request.Codes)
+            if (const auto q = set->ItemByCodice(code); q && !chosen->ItemByCodice(code)) chosen->AddObject(q);
+        set = chosen;
+    } else {
+        set = Filter(document, request, set);
+    }
+
+    switch (request.Codes.empty() ? request.OrderMode : -1) {
     case OrderCasuale:
         set = set->GetRandomized(nullptr);
         break;

@@ -6,17 +6,13 @@
 
 #include "setup/AnswerLog.h"
 #include "setup/ExamForecast.h"
+#include "setup/Scoring.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 namespace {
-
-int32_t Percent(int64_t right, int64_t answers)
-{
-    return answers > 0 ? static_cast<int32_t>((right * 100 + answers / 2) / answers) : 0;
-}
 
 void AddRow(ProgressRow& total, const ProgressRow& row)
 {
@@ -43,7 +39,7 @@ void SortUnique(std::vector<int32_t>& days)
 
 std::string ProgressView::Summary() const
 {
-    return "Ultimi 7 giorni: " + std::to_string(answers7) + " risposte, " + std::to_string(Percent(right7, answers7)) +
+    return "Ultimi 7 giorni: " + std::to_string(answers7) + " risposte, " + std::to_string(Scoring::Percent(right7, answers7)) +
            "% esatte - Giorni di pratica: " + std::to_string(practiceDays);
 }
 

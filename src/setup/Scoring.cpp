@@ -27,8 +27,9 @@ TestScore Of(const std::vector<TestItem>& items)
 
 std::string Decimal(double value)
 {
-    // Two decimals, rounded half away from zero as a person reads them.
-    const double rounded = std::round(value * 100.0) / 100.0;
+    // Two decimals, rounded half away from zero as a person reads them: 12,525 is
+    // 12,53 even when its binary form falls a hair below.
+    const double rounded = std::round(value * 100.0 + (value < 0 ? -1e-7 : 1e-7)) / 100.0;
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.2f", rounded == 0 ? 0.0 : rounded);
     std::string text = buf;

@@ -39,6 +39,9 @@ struct TestRequest {
     bool KeepAnswerOrder = false;
     bool RecordWrongAnswers = true;
     std::vector<cSetEsame> ExamSets;  // the exam simulation's composition
+    // These questions, in this order, instead of the filters and the ordering
+    // ("Ripeti le errate" of a past test); empty: as the fields above say.
+    std::vector<int32_t> Codes;
 
     // The topic and gazette filters of a row of the topic list.
     void ApplyTopicFilter(const cFiltroMain& row);

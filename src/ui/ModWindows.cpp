@@ -13,6 +13,7 @@ std::function<void()> ShowQuizScreen;
 std::function<void()> ShowStatistics;
 std::function<void()> ShowAndamento;
 std::function<void()> ShowPrintWizard;
+std::function<void(const cQuesiti&, const HistoryEntry&)> ShowReview;
 
 void Reset()
 {
@@ -22,6 +23,7 @@ void Reset()
     ShowStatistics = nullptr;
     ShowAndamento = nullptr;
     ShowPrintWizard = nullptr;
+    ShowReview = nullptr;
 }
 
 bool AnyWindowVisible()

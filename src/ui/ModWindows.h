@@ -4,6 +4,8 @@
 #include <functional>
 
 class QApplication;
+class cQuesiti;
+struct HistoryEntry;
 class QObject;
 
 // Hooks through which the start screen opens the windows of the other parts
@@ -23,6 +25,8 @@ extern std::function<void()> ShowStatistics;
 extern std::function<void()> ShowAndamento;
 // The print wizard for ModGlobal::PrintSourcePath, shown modally.
 extern std::function<void()> ShowPrintWizard;
+// The review of a finished test, shown modally over the active window.
+extern std::function<void(const cQuesiti&, const HistoryEntry&)> ShowReview;
 
 // Clears the hooks (for tests).
 void Reset();

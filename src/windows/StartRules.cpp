@@ -8,6 +8,20 @@
 
 namespace StartRules {
 
+const QStringList& Orderings()
+{
+    static const QStringList rows = {
+        QStringLiteral("Casuale"),
+        QStringLiteral("Prima le risposte errate"),
+        QStringLiteral("Prima i quesiti meno proposti"),
+        QStringLiteral("Originale come da gazzetta"),
+        QStringLiteral("Solo le risposte errate"),
+        QStringLiteral("SIMULAZIONE ESAME"),
+        QStringLiteral("RIPASSO PROGRAMMATO"),
+    };
+    return rows;
+}
+
 std::optional<int32_t> WholeNumber(const QString& text) { return TextConvert::ToInt32(QtText::ToCp1252(text)); }
 
 Expected<TimeLimit> ParseTimeLimit(bool enabled, const QString& hours, const QString& minutes)

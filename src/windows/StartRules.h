@@ -16,6 +16,9 @@ class cTemi;
 // The start screen's small decisions, apart from its widgets.
 namespace StartRules {
 
+// The rows of "Sequenza dei quesiti", by OrderMode.
+const QStringList& Orderings();
+
 struct TimeLimit {
     int32_t hours = 0;
     int32_t minutes = 0;  // always below 60

@@ -23,6 +23,7 @@
 #include "ui/QtText.h"
 
 #include "windows/frmModal.h"
+#include "windows/frmStorico.h"
 #include "windows/StartRules.h"
 
 #include <QCheckBox>
@@ -43,16 +44,6 @@ using Controls::Named;
 namespace {
 
 const QString kAttenzione = QStringLiteral("Attenzione!");
-
-const QStringList kOrdini = {
-    QStringLiteral("Casuale"),
-    QStringLiteral("Prima le risposte errate"),
-    QStringLiteral("Prima i quesiti meno proposti"),
-    QStringLiteral("Originale come da gazzetta"),
-    QStringLiteral("Solo le risposte errate"),
-    QStringLiteral("SIMULAZIONE ESAME"),
-    QStringLiteral("RIPASSO PROGRAMMATO"),
-};
 
 const QStringList kNumeri = {
     QStringLiteral("Tutti"), QStringLiteral("30"),  QStringLiteral("50"),  QStringLiteral("80"),
@@ -144,6 +135,8 @@ void frmStart::BuildControls()
     cmdStatistiche = Named(new QPushButton(QStringLiteral("Visualizza statistiche"), this), "cmdStatistiche");
     cmdAndamento = Named(new QPushButton(QStringLiteral("Andamento"), this), "cmdAndamento",
                          QStringLiteral("Andamento della preparazione"));
+    cmdStorico = Named(new QPushButton(QStringLiteral("Storico"), this), "cmdStorico",
+                       QStringLiteral("Storico dei test"));
     cmdEsci = Named(new QPushButton(QStringLiteral("Esci"), this), "cmdEsci");
     cmdStampa->setVisible(false);
 
@@ -158,6 +151,7 @@ void frmStart::BuildControls()
     connect(cmdRiprendi, &QPushButton::clicked, this, &frmStart::ResumeInterrupted);
     connect(cmdStatistiche, &QPushButton::clicked, this, &frmStart::OpenStatistics);
     connect(cmdAndamento, &QPushButton::clicked, this, &frmStart::OpenAndamento);
+    connect(cmdStorico, &QPushButton::clicked, this, &frmStart::OpenStorico);
     connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
     connect(optArea[0], &QRadioButton::clicked, this, [this] { SelectArea(0); });
     connect(optArea[1], &QRadioButton::clicked, this, [this] { SelectArea(1); });
@@ -170,7 +164,7 @@ void frmStart::BuildControls()
 void frmStart::FillLists()
 {
     const QSignalBlocker block(cbOrdine);
-    cbOrdine->addItems(kOrdini);
+    cbOrdine->addItems(StartRules::Orderings());
     cbNumero->addItems(kNumeri);
     if (const auto& themes = Shared().Themes)
         for (const auto& theme : *themes) cbTema->addItem(QtText::FromCp1252(theme->Nome));
@@ -421,8 +415,14 @@ void frmStart::BeginTest(bool forPrint)
     ApplyTopicFilter();
     g.QuestionCount = StartRules::WholeNumber(cbNumero->currentText()).value_or(0);
     g.StartNumber = StartRules::WholeNumber(txtNumeroIniziale->text()).value_or(1);
+    g.Codes.clear();
     SelectTheme();
+    BuildAndHandOver(forPrint);
+}
 
+void frmStart::BuildAndHandOver(bool forPrint)
+{
+    auto& g = Shared();
     g.TestSet.reset();
     g.ResumeIndex = -1;
     g.ResumeCorrect = 0;
@@ -528,6 +528,24 @@ void frmStart::OpenSession(const std::filesystem::path& path, SessionLoader::Mod
     if (!interrupted) InterruptedTest::Remove(g.CurrentFiles().interrupted);
     close();
     HandOverToQuiz();
+}
+
+void frmStart::OpenStorico()
+{
+    // A test repeated takes the answer options shown here.
+    Shared().KeepAnswerOrder = ckDontMixAnswers->isChecked();
+    Shared().RecordWrongAnswers = ckRecordBad->isChecked();
+    const auto repeat = frmStorico::ShowModal(this);
+    if (!repeat) return;
+    // As any test: the answer options of the start screen, the same questions first.
+    if (StartRules::ReducedRandomness(repeat->KeepAnswerOrder, repeat->OrderMode) &&
+        !Prompts::Confirm(kAttenzione, StartRules::ReducedRandomnessQuestion(), MessageIcon::Exclamation))
+        return;
+    if (!DiscardInterrupted()) return;
+    auto& g = Shared();
+    g.SetRequest(*repeat);
+    SelectTheme();
+    BuildAndHandOver(false);
 }
 
 void frmStart::OpenStatistics()

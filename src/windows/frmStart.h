@@ -75,6 +75,9 @@ private:
     static void TellStatistics(const ModFunzioni::BuiltTest& test);
     void OpenStatistics();
     void OpenAndamento();
+    void OpenStorico();
+    // Builds the test the shared state asks for (or for printing) and hands it over.
+    void BuildAndHandOver(bool forPrint);
     void LaunchPrint(const std::filesystem::path& path);
     // The file a test to print is handed over in.
     void RestartStart();
@@ -114,6 +117,7 @@ private:
     QPushButton* cmdRiprendi = nullptr;
     QPushButton* cmdStatistiche = nullptr;
     QPushButton* cmdAndamento = nullptr;
+    QPushButton* cmdStorico = nullptr;
     QPushButton* cmdEsci = nullptr;
     QTimer* timRestarter = nullptr;
 };

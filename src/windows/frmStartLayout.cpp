@@ -152,7 +152,7 @@ void frmStart::BuildLayout()
     cmdInizia->setFont(startFont);
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(8);
-    for (QPushButton* b : {cmdInizia, cmdStampa, cmdCarica, cmdRiprendi, cmdStatistiche, cmdAndamento}) {
+    for (QPushButton* b : {cmdInizia, cmdStampa, cmdCarica, cmdRiprendi, cmdStatistiche, cmdAndamento, cmdStorico}) {
         b->setMinimumHeight(fontMetrics().height() * 2 + 6);
         buttons->addWidget(b);
     }
@@ -187,5 +187,6 @@ void frmStart::BuildLayout()
     setTabOrder(cmdCarica, cmdRiprendi);
     setTabOrder(cmdRiprendi, cmdStatistiche);
     setTabOrder(cmdStatistiche, cmdAndamento);
-    setTabOrder(cmdAndamento, cmdEsci);
+    setTabOrder(cmdAndamento, cmdStorico);
+    setTabOrder(cmdStorico, cmdEsci);
 }

@@ -6,6 +6,7 @@
 #include "bank/ProgramFolder.h"
 
 #include "windows/frmStart.h"
+#include "setup/HistoryFile.h"
 #include "setup/ModFunzioni.h"
 
 #include "ui/ModGlobal.h"
@@ -278,6 +279,32 @@ TEST_F(QuizScreenTest, ReviewListsTheTestAndShowsTheSelectedQuestionInFull)
     EXPECT_EQ(row(table->currentIndex().row()), "9 201 B A Errata");
     QTest::mouseClick(image, Qt::LeftButton);
     EXPECT_EQ(closer.seen, std::vector<QString>{"frmImmagineDyn"});
+}
+
+TEST_F(QuizScreenTest, ConsegnaAsksThenEndsWithTheUnansweredBlankAndKeepsTheTest)
+{
+    QPointer<frmMain> quiz = Open();
+    QTest::keyClick(quiz, Answer(quiz, true));
+    Click(quiz, "cmdConsegna");  // no answer queued: "No"
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, "Vuoi consegnare il test? Le domande senza risposta saranno considerate in bianco.");
+    EXPECT_EQ(prompts.messages[0].defaultButton, PromptAnswer::No);
+    EXPECT_TRUE(quiz && quiz->isVisible());
+    QString header;
+    closer.onDialog = [&](QDialog* d) {
+        if (d->objectName() == "frmRevisione") header = Child<QLabel>(d, "lbRisultato")->text();
+    };
+    prompts.answers = {PromptAnswer::Yes};
+    Click(quiz, "cmdConsegna");
+    DeleteClosed();
+    EXPECT_FALSE(quiz);
+    EXPECT_TRUE(prompts.messages.back().text.endsWith("indovinati 1 quesiti, pari al 8% delle 12 domande totali."));
+    EXPECT_TRUE(header.startsWith("Esatte: 1 - Errate: 0 - In bianco: 11<br>Punteggio: 1,00 su 12")) << header.toStdString();
+    const auto history = HistoryFile::Read(ProgramDir() / "rcv14.storico");
+    ASSERT_EQ(history.entries.size(), 1u);
+    EXPECT_TRUE(history.entries[0].HandedIn);
+    EXPECT_EQ(history.entries[0].Score().blank, 11);
+    EXPECT_EQ(support::ReadBytes(LogPath()), "DOM:05/03/2024 09:07:02|1|1\r\n") << "one answer line, none for the blank ones";
 }
 
 TEST_F(QuizScreenTest, CountdownLabelRunsOnlyWithATimeLimit)
