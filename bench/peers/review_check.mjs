@@ -11,53 +11,14 @@
 // file: checked to begin with the due questions, lowest chance first (equal
 // chances in any order); the exit status is 1 when it does not.
 import { readFileSync } from "node:fs";
-import { fsrs, generatorParameters } from "ts-fsrs";
+import { dayOf, replay, retrievability } from "./fsrs_log.mjs";
 
 const [dumpFile, logFile, today, drawnFile] = process.argv.slice(2);
 const draws = Number(process.env.DRAWS ?? 200000);
 const lines = readFileSync(dumpFile, "utf8").trim().split("\n").map((l) => JSON.parse(l));
 const { numRisposte, topics } = lines[0];
 const questions = lines.slice(1);
-const byCode = new Map(questions.map((q) => [q.codice, q]));
-
-const f = fsrs(generatorParameters({ enable_fuzz: false, enable_short_term: true }));
-const dayOf = (text) => {
-  const m = /^(\d\d)\/(\d\d)\/(\d{4}) (\d\d):(\d\d):(\d\d)$/.exec(text);
-  if (!m) return null;
-  const t = Date.UTC(+m[3], +m[2] - 1, +m[1]);
-  const back = new Date(t);
-  if (back.getUTCDate() !== +m[1] || back.getUTCMonth() !== +m[2] - 1 || +m[4] > 23 || +m[5] > 59 || +m[6] > 60) return null;
-  return t / 86400000;
-};
-
-const memory = new Map();
-let first = 0;
-let firstRight = 0;
-for (const line of readFileSync(logFile, "latin1").split(/\r?\n/)) {
-  const fields = line.startsWith("DOM:") ? line.slice(4).split("|") : [];
-  if (fields.length !== 3) continue;
-  const day = dayOf(fields[0]);
-  if (day === null) continue;
-  if (fields[1] === "AZZERA") {
-    if (!/^\d+$/.test(fields[2])) continue;
-    const topic = +fields[2];
-    for (const q of questions) if (topic === 0 || q.argomento === topic) memory.delete(q.codice);
-    continue;
-  }
-  if (!/^\d+$/.test(fields[1]) || !["0", "1"].includes(fields[2])) continue;
-  const code = +fields[1];
-  if (!byCode.has(code)) continue;
-  const grade = fields[2] === "1" ? 3 : 1;
-  const m = memory.get(code);
-  if (!m) {
-    first++;
-    if (grade === 3) firstRight++;
-    memory.set(code, { state: f.next_state(null, 0, grade), day });
-  } else {
-    m.state = f.next_state(m.state, Math.max(day - m.day, 0), grade);
-    m.day = day;
-  }
-}
+const { memory, first, firstRight } = replay(readFileSync(logFile, "latin1"), new Map(questions.map((q) => [q.codice, q.argomento])));
 
 const now = dayOf(`${today} 12:00:00`);
 const kept = questions.filter((q) => q.difficolta !== 9);
@@ -66,7 +27,7 @@ const chance = new Map();
 const r = new Map();
 for (const q of kept) {
   const m = memory.get(q.codice);
-  if (m) r.set(q.codice, f.forgetting_curve(Math.max(now - m.day, 0), m.state.stability));
+  if (m) r.set(q.codice, retrievability(m, now));
   chance.set(q.codice, m ? r.get(q.codice) : newChance);
 }
 const due = kept.filter((q) => r.has(q.codice) && r.get(q.codice) < 0.9).sort((a, b) => r.get(a.codice) - r.get(b.codice));
