@@ -100,15 +100,10 @@ void frmStart::BuildLayout()
     keep.setRetainSizeWhenHidden(true);
     picBack->setSizePolicy(keep);
 
-    // The options below keep their place whether or not the count is shown.
-    {
-        QSizePolicy policy = lbDaRipassare->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        lbDaRipassare->setSizePolicy(policy);
-    }
-
     txtNumeroIniziale->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
-    for (QWidget* w : {static_cast<QWidget*>(lbHdrNumeroIniziale), static_cast<QWidget*>(txtNumeroIniziale)}) {
+    // The options below keep their place whether or not these are shown.
+    for (QWidget* w : {static_cast<QWidget*>(lbHdrNumeroIniziale), static_cast<QWidget*>(txtNumeroIniziale),
+                       static_cast<QWidget*>(lbDaRipassare)}) {
         QSizePolicy policy = w->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
