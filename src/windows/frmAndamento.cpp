@@ -3,7 +3,10 @@
 #include "bank/ErrorText.h"
 #include "bank/ReplaceFile.h"
 
+#include "setup/BuildConstants.h"
 #include "setup/Clock.h"
+#include "setup/HistoryFile.h"
+#include "setup/Scoring.h"
 #include "setup/TopicChoice.h"
 
 #include "ui/Controls.h"
@@ -30,6 +33,7 @@
 #include <QLabel>
 #include <QLegend>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QLocale>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -41,6 +45,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <exception>
 
@@ -178,6 +183,11 @@ QChartView* frmAndamento::BuildChart()
     m_chart->addAxis(m_axisGiorni, Qt::AlignBottom);
     m_chart->addAxis(m_axisRisposte, Qt::AlignLeft);
     m_chart->addAxis(m_axisEsatte, Qt::AlignRight);
+    m_axisTrentesimi = new QValueAxis;
+    m_axisTrentesimi->setTitleText(QStringLiteral("Trentesimi"));
+    m_axisTrentesimi->setLabelFormat(QStringLiteral("%d"));
+    m_axisTrentesimi->setGridLineVisible(false);
+    m_chart->addAxis(m_axisTrentesimi, Qt::AlignRight);
 
     auto* view = Controls::Named(new QChartView(m_chart, this), "picGrafico",
                                  QStringLiteral("Grafico delle risposte degli ultimi 30 giorni"));
@@ -199,6 +209,7 @@ void frmAndamento::Execute()
 {
     const BankFiles files = ModGlobal::Shared().CurrentFiles();
     m_data.Load(files.data, files.record, files.log, Clock::Today(), ModGlobal::Shared().ExamSets);
+    m_exams = ExamScores(HistoryFile::Read(files.history).entries, Clock::Today(), ProgressData::kDays);
     ShowView();
 }
 
@@ -276,6 +287,37 @@ void frmAndamento::ShowChart(const ProgressView& view)
     m_chart->addSeries(line);
     line->attachAxis(m_axisGiorni);
     line->attachAxis(m_axisEsatte);
+    ShowExams(view);
+}
+
+void frmAndamento::ShowExams(const ProgressView& view)
+{
+    // The exam simulations' scores, against the pass mark, once there is one to show.
+    m_axisTrentesimi->setVisible(!m_exams.empty());
+    if (m_exams.empty()) return;
+    auto* scores = new QScatterSeries;
+    scores->setName(QStringLiteral("Simulazioni d'esame"));
+    scores->setColor(QColor(0x2e, 0x7d, 0x32));
+    scores->setMarkerSize(9);
+    double lowest = 0;
+    for (const ExamPoint& exam : m_exams) {
+        scores->append(exam.day, exam.thirtieths);
+        lowest = std::min(lowest, exam.thirtieths);
+    }
+    auto* passMark = new QLineSeries;
+    passMark->setName(QString::fromStdString(Scoring::PassMarkText()));
+    QPen dashed(QColor(0x2e, 0x7d, 0x32));
+    dashed.setStyle(Qt::DashLine);
+    passMark->setPen(dashed);
+    const double last = static_cast<double>(view.days.size()) - 0.5;
+    passMark->append(-0.5, BuildConstants::PassMark);
+    passMark->append(last, BuildConstants::PassMark);
+    for (QXYSeries* series : {static_cast<QXYSeries*>(passMark), static_cast<QXYSeries*>(scores)}) {
+        m_chart->addSeries(series);
+        series->attachAxis(m_axisGiorni);
+        series->attachAxis(m_axisTrentesimi);
+    }
+    m_axisTrentesimi->setRange(std::floor(lowest), BuildConstants::MarkScale);
 }
 
 void frmAndamento::ShowTable(const ProgressView& view)

@@ -1,11 +1,14 @@
 #pragma once
 
-#include "windows/IModalProcess.h"
+#include "setup/ExamScores.h"
 #include "setup/ProgressData.h"
+
+#include "windows/IModalProcess.h"
 
 #include <QDialog>
 
 #include <cstdint>
+#include <vector>
 
 class QBarCategoryAxis;
 class QChart;
@@ -46,12 +49,14 @@ private:
     void TopicChanged(int row);
     void ShowView();
     void ShowChart(const ProgressView& view);
+    void ShowExams(const ProgressView& view);
     void ShowTable(const ProgressView& view);
     void SalvaImmagine();
 
     bool m_firstActivation = true;
     int32_t m_topic = 0;
     ProgressData m_data;
+    std::vector<ExamPoint> m_exams;  // the exam simulations on the days shown
 
     QLabel* lbArgomento = nullptr;
     QComboBox* cbArgomenti = nullptr;
@@ -62,6 +67,7 @@ private:
     QBarCategoryAxis* m_axisGiorni = nullptr;
     QValueAxis* m_axisRisposte = nullptr;
     QValueAxis* m_axisEsatte = nullptr;
+    QValueAxis* m_axisTrentesimi = nullptr;
     QTableView* lvArgomenti = nullptr;
     QStandardItemModel* m_table = nullptr;
     QPushButton* cmdSalvaImmagine = nullptr;

@@ -251,6 +251,21 @@ TEST_F(QuizSessionTest, CountdownExpiresOnceAtZeroAndTheTestGoesOn)
     EXPECT_EQ(view.time + " expired " + std::to_string(view.expired), "00:00:00 expired 1");
     Play("R");
     EXPECT_NE(view.score, "");
+    EXPECT_FALSE(view.result.TimedOut) << "only an exam simulation's verdict is taken at the time";
+
+    // An exam: answers after the time ran out are practice, blank for its verdict; they still
+    // count in the score message and the statistics.
+    limit.OrderMode = OrderEsame;
+    Make("000", limit);
+    session->StartTest();
+    Play("R");
+    for (int i = 0; i < 60; ++i) session->CountdownTick();
+    Play("RW");
+    EXPECT_TRUE(view.score.find("indovinati 2 quesiti") != std::string::npos) << view.score;
+    EXPECT_TRUE(view.result.TimedOut);
+    const TestScore verdict = view.result.Score();
+    EXPECT_EQ(std::tuple(verdict.right, verdict.wrong, verdict.blank), std::tuple(1, 0, 2));
+    EXPECT_EQ(store->ReadRecord(3), support::Record(1, 0, 1, 2));
 }
 
 TEST_F(QuizSessionTest, ReviewRowsInTestOrderWithLettersAndOutcome)

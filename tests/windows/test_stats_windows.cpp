@@ -1,5 +1,6 @@
 // The statistics and progress windows offscreen: what each control starts and shows.
 #include "setup/Clock.h"
+#include "setup/HistoryFile.h"
 #include "windows/frmAndamento.h"
 #include "windows/frmStatistiche.h"
 #include "ui/ModGlobal.h"
@@ -17,6 +18,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineSeries>
+#include <QScatterSeries>
 #include <QTableView>
 #include <QTest>
 
@@ -96,6 +98,14 @@ TEST_F(StatsWindowsTest, ProgressShowsTheChosenTopicSavesTheChartAndCloses)
 {
     fs::copy_file(Fixtures::Source("progress/log-and-statistics/rcv14.log"), LogPath());
     Clock::SetFixedNowText("10/03/2024 21:00:00");
+    // An exam simulation two days ago (30/30) and one before the days shown.
+    HistoryEntry exam;
+    exam.Request.OrderMode = OrderEsame;
+    exam.Items = {{1, {1, 2, 3, 4, 5}, 2, 2, false, false}};
+    for (const char* ended : {"08/03/2024 10:00:00", "01/01/2024 10:00:00"}) {
+        exam.Started = exam.Ended = ended;
+        ASSERT_TRUE(HistoryFile::Append(ProgramDir() / "rcv14.storico", exam));
+    }
     auto* window = Open<frmAndamento>(3, "lvArgomenti");
     auto* summary = Child<QLabel>(window, "lbRiepilogo");
     EXPECT_EQ(Child<QComboBox>(window, "cbArgomenti")->currentIndex(), 3);
@@ -111,11 +121,15 @@ TEST_F(StatsWindowsTest, ProgressShowsTheChosenTopicSavesTheChartAndCloses)
     // A bar for each of the 30 days; the line has points only where there were answers.
     QChart* chart = Child<QChartView>(window, "picGrafico")->chart();
     QBarSet* bars = nullptr;
-    QList<QPointF> points;
+    QList<QPointF> points, exams, passMark;
     for (QAbstractSeries* series : chart->series()) {
         if (auto* barSeries = qobject_cast<QBarSeries*>(series)) bars = barSeries->barSets().value(0);
-        if (auto* line = qobject_cast<QLineSeries*>(series)) points += line->points();
+        if (auto* line = qobject_cast<QLineSeries*>(series))
+            (line->name() == "minimo 21/30" ? passMark : points) += line->points();
+        if (auto* scatter = qobject_cast<QScatterSeries*>(series)) exams += scatter->points();
     }
+    EXPECT_EQ(exams, QList<QPointF>({{27, 30}})) << "the exams' scores in thirtieths";
+    EXPECT_EQ(passMark, QList<QPointF>({{-0.5, 21}, {29.5, 21}}));
     ASSERT_TRUE(bars);
     ASSERT_EQ(bars->count(), 30);
     EXPECT_EQ(bars->at(23), 2);
