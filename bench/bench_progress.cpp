@@ -1,11 +1,13 @@
 // The progress window on a 10,000-question bank whose log holds 1,000,000
-// answers over 100 days: the analysis alone, the window usable (files read,
-// table and chart built, painted once), and a change of topic.
+// answers over 100 days: the analysis alone (the forecast of the exam
+// included), the window usable (files read, table and chart built, painted
+// once), and a change of topic.
 #include "bank/BankFiles.h"
 #include "bank/cRecordBase.h"
 #include "bank/ProgramFolder.h"
 
 #include "setup/Clock.h"
+#include "setup/Competition.h"
 #include "setup/ProgressData.h"
 
 #include "ui/ModGlobal.h"
@@ -46,6 +48,7 @@ void UseFiles()
     ProgramFolder::Set(BenchScratch());
     ModGlobal::Shared().CurrentDataFile = "bank.dat";
     ModGlobal::Shared().TopicFilter = 0;
+    ModGlobal::Shared().ExamSets = Competition::ExamSets();
     Clock::SetFixedNowText("10/03/2024 21:00:00");
     if (made) return;
     made = true;
@@ -83,7 +86,7 @@ void BM_ProgressAnalysis(benchmark::State& state)
     for (auto _ : state) {
         ProgressData data;
         const BankFiles files = BankFiles::For("bank.dat");
-        data.Load(files.data, files.record, files.log, Clock::Today());
+        data.Load(files.data, files.record, files.log, Clock::Today(), Competition::ExamSets());
         benchmark::DoNotOptimize(data.View(0).practiceDays);
     }
 }

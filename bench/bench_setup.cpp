@@ -6,6 +6,7 @@
 #include "bank/cRecordBase.h"
 #include "bank/ProgramFolder.h"
 
+#include "setup/Clock.h"
 #include "setup/Competition.h"
 #include "setup/InterruptedTest.h"
 #include "setup/ModFunzioni.h"
@@ -15,6 +16,7 @@
 #include "DrawHash.h"
 
 #include <benchmark/benchmark.h>
+#include <fstream>
 #include <map>
 #include <random>
 #include <string>
@@ -23,6 +25,8 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr int32_t kLogFirstDay = 19783;  // 01/03/2024
 
 struct BenchFolder {
     fs::path dir = fs::temp_directory_path() / ("tq-bench-setup-" + std::to_string(getpid()));
@@ -34,8 +38,9 @@ struct BenchFolder {
     }
 };
 
-// One program folder per size, holding "rcv14.dat" and a statistics file with
-// one question in five seen or marked wrong, so that sorted draws have keys.
+// One program folder per size, holding "rcv14.dat", a statistics file with
+// one question in five seen or marked wrong, so that sorted draws have keys,
+// and a log in which those questions were answered three times over a month.
 const fs::path& ProgramFolderFor(int64_t n)
 {
     static BenchFolder root;
@@ -60,6 +65,11 @@ const fs::path& ProgramFolderFor(int64_t n)
             }
             if (!store.WriteRecord(codice, rec)) throw std::runtime_error("cannot write statistics");
         }
+        std::ofstream log(folder / "rcv14.log", std::ios::binary);
+        for (int32_t round = 0; round < 3; ++round)
+            for (int32_t codice = 1; codice <= n; codice += 5)
+                log << "DOM:" << Clock::DateText(kLogFirstDay + round * 10) << " 18:00:00|" << codice << '|'
+                    << (rng() % 3 ? 1 : 0) << "\r\n";
     }
     return folder;
 }
@@ -113,6 +123,15 @@ BENCHMARK(BM_EstraiGazzettaTutti)->Apply(Sizes);
 
 void BM_EstraiEsame(benchmark::State& state) { Run(state, OrderEsame, 50); }
 BENCHMARK(BM_EstraiEsame)->Apply(Sizes);
+
+// Every question by the review schedule, the log replayed on the day after its last.
+void BM_EstraiRipassoTutti(benchmark::State& state)
+{
+    Clock::SetFixedNowText(Clock::DateText(kLogFirstDay + 30) + " 09:00:00");
+    Run(state, OrderRipasso, 0);
+    Clock::SetFixedNowText("");
+}
+BENCHMARK(BM_EstraiRipassoTutti)->Apply(Sizes);
 
 // A test of 500 questions from the 1,000-question bank, half of them answered,
 // as the quiz keeps it: every answer order, the views, the time left.

@@ -52,7 +52,7 @@ int Draw(const Args& args)
     }
     const auto rows = static_cast<int64_t>(Competition::Filters().size());
     if (row < 0 || row >= rows) return BadOption("--filter is a row of the topic list, 0 to " + std::to_string(rows - 1) + ".");
-    if (order < 0 || order > 5) return BadOption("--order is an ordering, 0 to 5.");
+    if (order < 0 || order > OrderRipasso) return BadOption("--order is an ordering, 0 to 6.");
     if (count < 0 || count > INT32_MAX) return BadOption("--count is 0 (all) or more.");
     if (start < INT32_MIN || start > INT32_MAX) return BadOption("--start is out of range.");
     if (seed && (*seed < 0 || *seed > UINT32_MAX)) return BadOption("--seed is 0 to 4294967295.");

@@ -1,12 +1,12 @@
-// The expected figures of the case folder tests/fixtures/memory/crafted-log,
-// computed apart from the program: the log replayed through ts-fsrs (its
+// The expected figures of a case folder on the small bank (tests/fixtures/memory/crafted-log,
+// and the chances and forecast of tests/fixtures/progress), computed apart from the program: the log replayed through ts-fsrs (its
 // memory-state function, FSRS-6 defaults, same-day rule on), the forecast by
 // listing every outcome of the eleven questions an exam of 50 takes from the
 // small bank. The bank's shape is that of tests/fixtures/small.txt.
 //
 //   node memory_case.mjs ../../tests/fixtures/memory/crafted-log > .../expected.txt
 import { readFileSync } from "node:fs";
-import { fsrs, generatorParameters } from "ts-fsrs";
+import { dayOf, replay, retrievability } from "./fsrs_log.mjs";
 
 const dir = process.argv[2];
 const topicOf = [null, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3];
@@ -14,43 +14,9 @@ const cancelled = new Set([4]);
 const numRisposte = 4;
 const today = "10/03/2024";
 
-const f = fsrs(generatorParameters({ enable_fuzz: false, enable_short_term: true }));
-const dayOf = (text) => {
-  const m = /^(\d\d)\/(\d\d)\/(\d{4}) (\d\d):(\d\d):(\d\d)$/.exec(text);
-  if (!m) return null;
-  const [d, mo, y] = [+m[1], +m[2], +m[3]];
-  const t = Date.UTC(y, mo - 1, d);
-  const back = new Date(t);
-  if (back.getUTCDate() !== d || back.getUTCMonth() !== mo - 1 || +m[4] > 23 || +m[5] > 59 || +m[6] > 60) return null;
-  return t / 86400000;
-};
-const memory = topicOf.map(() => ({ answers: 0 }));
-let first = 0;
-let firstRight = 0;
-for (const line of readFileSync(`${dir}/rcv14.log`, "latin1").split(/\r?\n/)) {
-  const fields = line.startsWith("DOM:") ? line.slice(4).split("|") : [];
-  if (fields.length !== 3) continue;
-  const day = dayOf(fields[0]);
-  if (day === null) continue;
-  if (fields[1] === "AZZERA") {
-    if (!/^\d+$/.test(fields[2])) continue;
-    const topic = +fields[2];
-    topicOf.forEach((t, c) => { if (t !== null && (topic === 0 || t === topic)) memory[c] = { answers: 0 }; });
-    continue;
-  }
-  if (!/^\d+$/.test(fields[1]) || !["0", "1"].includes(fields[2])) continue;
-  const c = +fields[1];
-  if (!topicOf[c]) continue;
-  const m = memory[c];
-  const grade = fields[2] === "1" ? 3 : 1;
-  if (m.answers === 0) {
-    first++;
-    if (grade === 3) firstRight++;
-  }
-  m.state = f.next_state(m.answers ? m.state : null, m.answers ? Math.max(day - m.day, 0) : 0, grade);
-  m.day = day;
-  m.answers++;
-}
+const replayed = replay(readFileSync(`${dir}/rcv14.log`, "latin1"), new Map(topicOf.map((t, c) => [c, t]).slice(1)));
+const { first, firstRight } = replayed;
+const memory = topicOf.map((t, c) => replayed.memory.get(c) ?? { answers: 0 });
 
 const fmt = (x) => x.toFixed(6);
 const dayText = (day) => new Date(day * 86400000).toISOString().slice(0, 10).split("-").reverse().join("/");
@@ -65,7 +31,7 @@ memory.forEach((m, c) => {
     chance[c] = newChance;
     return;
   }
-  m.r = f.forgetting_curve(now - m.day, m.state.stability);
+  m.r = retrievability(m, now);
   chance[c] = m.r;
   out.push(`${c} ${m.answers} ${dayText(m.day)} ${fmt(m.state.stability)} ${fmt(m.state.difficulty)} ${fmt(m.r)}`);
 });

@@ -14,7 +14,7 @@ const QuestionMemory kNever;
 
 }  // namespace
 
-void BankMemory::Replay(std::string_view logText, const std::vector<int32_t>& topicOf)
+void BankMemory::Replay(std::string_view logText, const std::vector<int32_t>& topicOf, const AnswerSeen& seen)
 {
     m_memory.assign(topicOf.size(), QuestionMemory{});
     m_firstAnswers = m_rightFirstAnswers = 0;
@@ -44,6 +44,7 @@ void BankMemory::Replay(std::string_view logText, const std::vector<int32_t>& to
         const auto& answer = *found;
         const auto codice = static_cast<size_t>(answer.codice);
         if (codice >= topicOf.size() || topicOf[codice] < 0) continue;
+        if (seen) seen(answer);
         QuestionMemory& m = m_memory[codice];
         if (resetSince(codice)) m = QuestionMemory{};
         const Fsrs::Grade grade = Fsrs::GradeOf(answer.right);
@@ -55,6 +56,7 @@ void BankMemory::Replay(std::string_view logText, const std::vector<int32_t>& to
             m.state = Fsrs::Next(m.state, answer.day - m.lastDay, grade);
         }
         m.lastDay = answer.day;
+        m.lastRight = answer.right;
         ++m.answers;
         answeredAt[codice] = lineNo;
     }
@@ -62,7 +64,7 @@ void BankMemory::Replay(std::string_view logText, const std::vector<int32_t>& to
         if (topicOf[codice] >= 0 && resetSince(codice)) m_memory[codice] = QuestionMemory{};
 }
 
-void BankMemory::Load(const std::filesystem::path& logFile, const cQuesiti& bank)
+void BankMemory::Load(const std::filesystem::path& logFile, const cQuesiti& bank, const AnswerSeen& seen)
 {
     int32_t maxCodice = 0;
     for (const auto& q : bank) maxCodice = std::max(maxCodice, q->Codice);
@@ -70,7 +72,7 @@ void BankMemory::Load(const std::filesystem::path& logFile, const cQuesiti& bank
     for (const auto& q : bank)
         if (q->Codice >= 1) topicOf[static_cast<size_t>(q->Codice)] = q->Argomento() ? std::max(q->Argomento()->ID, 0) : 0;
     const auto text = TextFile::ReadAll(logFile);
-    Replay(text ? std::string_view(*text) : std::string_view(), topicOf);
+    Replay(text ? std::string_view(*text) : std::string_view(), topicOf, seen);
 }
 
 const QuestionMemory& BankMemory::Of(int32_t codice) const

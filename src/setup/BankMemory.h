@@ -1,9 +1,11 @@
 #pragma once
 
+#include "setup/AnswerLog.h"
 #include "setup/Fsrs.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -14,6 +16,7 @@ struct QuestionMemory {
     Fsrs::State state;
     int32_t lastDay = 0;  // Clock::DayNumber of the last answer
     int32_t answers = 0;
+    bool lastRight = false;  // the outcome of the last answer
 
     bool Answered() const { return answers > 0; }
     // The chance of recalling it on that day; meaningful once answered.
@@ -26,11 +29,14 @@ struct QuestionMemory {
 // are now). Damaged lines and codes the bank does not have are skipped.
 class BankMemory {
 public:
+    // Each answer to a question of the bank, in log order, as it is replayed.
+    using AnswerSeen = std::function<void(const AnswerLog::Answer&)>;
+
     // topicOf[codice]: the topic ID of each question of the bank (0 when it has
     // none); -1, or past the end, for a code the bank does not have.
-    void Replay(std::string_view logText, const std::vector<int32_t>& topicOf);
+    void Replay(std::string_view logText, const std::vector<int32_t>& topicOf, const AnswerSeen& seen = {});
     // The log file for these questions; a missing log is an empty one.
-    void Load(const std::filesystem::path& logFile, const cQuesiti& bank);
+    void Load(const std::filesystem::path& logFile, const cQuesiti& bank, const AnswerSeen& seen = {});
 
     // Never answered (or reset since) for a code the bank does not have, too.
     const QuestionMemory& Of(int32_t codice) const;

@@ -4,6 +4,10 @@
 #include "bank/cEsaSorter.h"
 #include "bank/cTRSorter.h"
 
+#include "setup/BankMemory.h"
+#include "setup/Clock.h"
+#include "setup/cRipassoSorter.h"
+
 #include <system_error>
 #include <unordered_set>
 
@@ -78,6 +82,22 @@ BuiltTest OpenBank(const TestRequest& request)
     return built;
 }
 
+std::shared_ptr<cQuesiti> Filter(const cDocumento& document, const TestRequest& request,
+                                 std::shared_ptr<cQuesiti> set)
+{
+    if (request.OrderMode == OrderEsame) return set;
+    if (request.TopicFilter > 0) {
+        const auto topic = document.Argomenti().Find(request.TopicFilter);
+        // A topic the bank does not have selects nothing.
+        set = topic ? set->FilterByArgomento(topic) : std::make_shared<cQuesiti>();
+    }
+    if (request.TopicRangeFirst > 0 && request.TopicRangeLast > 0)
+        set = set->FilterByRangeArgomenti(request.TopicRangeFirst, request.TopicRangeLast, request.TopicRangeExtra);
+    if (request.GazetteRangeFirst > 0 && request.GazetteRangeLast > 0)
+        set = set->FilterByRangeIDGazzetta(request.GazetteRangeFirst, request.GazetteRangeLast);
+    return set;
+}
+
 Expected<BuiltTest> EstraiQuesiti(const TestRequest& request)
 {
     BuiltTest built = OpenBank(request);
@@ -90,17 +110,8 @@ Expected<BuiltTest> EstraiQuesiti(const TestRequest& request)
         for (const int32_t code : request.Codes)
             if (const auto q = set->ItemByCodice(code); q && !chosen->ItemByCodice(code)) chosen->AddObject(q);
         set = chosen;
-    } else if (request.OrderMode != OrderEsame) {
-        if (request.TopicFilter > 0) {
-            const auto topic = document.Argomenti().Find(request.TopicFilter);
-            // A topic the bank does not have selects nothing.
-            set = topic ? set->FilterByArgomento(topic) : std::make_shared<cQuesiti>();
-        }
-        if (request.TopicRangeFirst > 0 && request.TopicRangeLast > 0)
-            set = set->FilterByRangeArgomenti(request.TopicRangeFirst, request.TopicRangeLast,
-                                              request.TopicRangeExtra);
-        if (request.GazetteRangeFirst > 0 && request.GazetteRangeLast > 0)
-            set = set->FilterByRangeIDGazzetta(request.GazetteRangeFirst, request.GazetteRangeLast);
+    } else {
+        set = Filter(document, request, set);
     }
 
     switch (request.Codes.empty() ? request.OrderMode : -1) {
@@ -123,6 +134,16 @@ Expected<BuiltTest> EstraiQuesiti(const TestRequest& request)
     case OrderEsame:
         set = ExamSimulation(request.ExamSets, set);
         break;
+    case OrderRipasso: {
+        // The memory of the whole bank: a reset line names topics, not the filtered ones.
+        BankMemory memory;
+        memory.Load(BankFiles::For(request.CurrentDataFile).log, *document.Quesiti());
+        cRipassoSorter sorter;
+        sorter.Memory = &memory;
+        sorter.Today = Clock::Today();
+        set = set->GetRandomized(&sorter);
+        break;
+    }
     default:
         break;
     }

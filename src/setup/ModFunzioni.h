@@ -36,6 +36,11 @@ BuiltTest OpenBank(const TestRequest& request);
 // NothingFound when no question is left.
 Expected<BuiltTest> EstraiQuesiti(const TestRequest& request);
 
+// The topic and gazette filters of the request on `set`, questions of `document`
+// (the exam simulation takes none: the set comes back as it is).
+std::shared_ptr<cQuesiti> Filter(const cDocumento& document, const TestRequest& request,
+                                 std::shared_ptr<cQuesiti> set);
+
 // The statistics store on `path`, created first when missing.
 Expected<std::shared_ptr<cRecordBase>> OpenRecordStore(const cDocumento& document,
                                                        const std::filesystem::path& path);

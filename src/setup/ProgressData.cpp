@@ -3,12 +3,14 @@
 #include "bank/cDocumento.h"
 #include "bank/cRecordBase.h"
 #include "bank/DataFileFormat.h"
-#include "bank/TextFile.h"
 
 #include "setup/AnswerLog.h"
+#include "setup/ExamForecast.h"
 #include "setup/Scoring.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -18,6 +20,7 @@ void AddRow(ProgressRow& total, const ProgressRow& row)
     total.maiVisti += row.maiVisti;
     total.esatte += row.esatte;
     total.daRipassare += row.daRipassare;
+    total.chanceSum += row.chanceSum;
 }
 
 // Log lines are mostly in date order: a day is added once per run of it.
@@ -40,8 +43,24 @@ std::string ProgressView::Summary() const
            "% esatte - Giorni di pratica: " + std::to_string(practiceDays);
 }
 
+std::string ProgressRow::MeanChance() const
+{
+    if (quesiti <= 0) return {};
+    return std::to_string(std::lround(100.0 * chanceSum / quesiti)) + "%";
+}
+
+std::string ProgressView::Forecast() const
+{
+    char mean[32];
+    std::snprintf(mean, sizeof mean, "%.1f", examMean);
+    std::string text = mean;
+    std::replace(text.begin(), text.end(), '.', ',');
+    return "Se l'esame fosse oggi: " + text + "/30 in media - probabilità di superarlo: " +
+           std::to_string(std::lround(100.0 * examPass)) + "%";
+}
+
 void ProgressData::Load(const std::filesystem::path& dataFile, const std::filesystem::path& recordFile,
-                        const std::filesystem::path& logFile, int32_t today)
+                        const std::filesystem::path& logFile, int32_t today, const std::vector<cSetEsame>& exam)
 {
     m_today = today;
     m_allPracticeDays.clear();
@@ -70,38 +89,39 @@ void ProgressData::Load(const std::filesystem::path& dataFile, const std::filesy
         if (rec.bnUltimoEsito == cRecordSpec::Marked) ++row.daRipassare;
     }
 
-    // The outcome of each question's last answer: -1 none, 0 wrong, 1 right.
-    std::vector<int8_t> last(bucketOf.size(), -1);
-    ReadLog(logFile, bucketOf, last);
-    for (const auto& q : *document.Quesiti())
-        if (q->Codice >= 1 && q->Difficolta != DataFileFormat::Annullato && last[static_cast<size_t>(q->Codice)] == 1)
-            ++m_figures[static_cast<size_t>(bucketOf[static_cast<size_t>(q->Codice)])].row.esatte;
+    // One pass over the log: the days practised, and every question's memory.
+    BankMemory memory;
+    memory.Load(logFile, *document.Quesiti(), [&](const AnswerLog::Answer& answer) { CountDay(answer, bucketOf); });
+    const int32_t numRisposte = document.NumRisposte();
+    std::vector<ForecastQuestion> chances;
+    chances.reserve(static_cast<size_t>(document.Quesiti()->Count()));
+    for (const auto& q : *document.Quesiti()) {
+        if (q->Codice < 1 || q->Difficolta == DataFileFormat::Annullato) continue;
+        const QuestionMemory& m = memory.Of(q->Codice);
+        ProgressRow& row = m_figures[static_cast<size_t>(bucketOf[static_cast<size_t>(q->Codice)])].row;
+        if (m.Answered() && m.lastRight) ++row.esatte;
+        const double chance = memory.Chance(q->Codice, today, numRisposte);
+        row.chanceSum += chance;
+        chances.push_back({q->Argomento() ? q->Argomento()->ID : 0, q->Difficolta, chance});
+    }
+    const ExamForecast forecast = ExamForecast::Compute(chances, exam);
+    m_examMean = forecast.meanScore;
+    m_examPass = forecast.passProbability;
     for (Figures& f : m_figures) SortUnique(f.practiceDays);
     SortUnique(m_allPracticeDays);
 }
 
-void ProgressData::ReadLog(const std::filesystem::path& logFile, const std::vector<int32_t>& bucketOf,
-                           std::vector<int8_t>& last)
+void ProgressData::CountDay(const AnswerLog::Answer& answer, const std::vector<int32_t>& bucketOf)
 {
-    const auto text = TextFile::ReadAll(logFile);
-    if (!text) return;
+    const int32_t bucket = bucketOf[static_cast<size_t>(answer.codice)];
+    Figures& f = m_figures[static_cast<size_t>(bucket)];
+    NoteDay(f.practiceDays, answer.day);
+    NoteDay(m_allPracticeDays, answer.day);
     const int32_t first = m_today - (kDays - 1);
-    for (const std::string_view line : TextFile::SplitLines(*text)) {
-        const auto entry = AnswerLog::Parse(line);
-        const auto* answer = entry ? std::get_if<AnswerLog::Answer>(&*entry) : nullptr;
-        if (!answer || answer->codice < 1 || static_cast<size_t>(answer->codice) >= bucketOf.size()) continue;
-        const int32_t bucket = bucketOf[static_cast<size_t>(answer->codice)];
-        if (bucket < 0) continue;
-        Figures& f = m_figures[static_cast<size_t>(bucket)];
-        // The log is only appended to: a later line is a later answer.
-        last[static_cast<size_t>(answer->codice)] = answer->right ? 1 : 0;
-        NoteDay(f.practiceDays, answer->day);
-        NoteDay(m_allPracticeDays, answer->day);
-        if (answer->day >= first && answer->day <= m_today) {
-            ProgressDay& day = f.days[static_cast<size_t>(answer->day - first)];
-            ++day.answers;
-            if (answer->right) ++day.right;
-        }
+    if (answer.day >= first && answer.day <= m_today) {
+        ProgressDay& day = f.days[static_cast<size_t>(answer.day - first)];
+        ++day.answers;
+        if (answer.right) ++day.right;
     }
 }
 
@@ -128,6 +148,8 @@ ProgressView ProgressData::View(int32_t topic) const
         view.answers7 += view.days[i].answers;
         view.right7 += view.days[i].right;
     }
+    view.examMean = m_examMean;
+    view.examPass = m_examPass;
     view.practiceDays =
         static_cast<int32_t>(one ? m_figures[static_cast<size_t>(topic)].practiceDays.size() : m_allPracticeDays.size());
     return view;

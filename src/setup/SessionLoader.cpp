@@ -111,7 +111,11 @@ Expected<LoadedTest> Load(const std::filesystem::path& path, const Check& check,
             loaded.Test = ModFunzioni::OpenBank(asLoaded);
             pool = loaded.Test.TestSet;
         } else {
-            auto built = ModFunzioni::EstraiQuesiti(request);
+            // The schedule orders the filtered questions, it leaves none out: they are
+            // found without replaying the log.
+            TestRequest pooled = request;
+            if (pooled.OrderMode == OrderRipasso) pooled.OrderMode = OrderCasuale;
+            auto built = ModFunzioni::EstraiQuesiti(pooled);
             if (!built && built.error().kind != Failure::Kind::NothingFound) return tl::unexpected(built.error());
             // An exam is a fresh random draw each time: its questions are found among
             // the whole bank's instead, or most of them would be lost.

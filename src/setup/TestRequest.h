@@ -16,6 +16,8 @@ enum OrderModes : int32_t {
     OrderGazzetta = 3,
     OrderSoloErrate = 4,
     OrderEsame = 5,
+    // By the review schedule of the log (cRipassoSorter).
+    OrderRipasso = 6,
 };
 
 // What the start screen asks for: the test to build, as the builder, the log

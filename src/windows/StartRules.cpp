@@ -17,6 +17,7 @@ const QStringList& Orderings()
         QStringLiteral("Originale come da gazzetta"),
         QStringLiteral("Solo le risposte errate"),
         QStringLiteral("SIMULAZIONE ESAME"),
+        QStringLiteral("RIPASSO PROGRAMMATO"),
     };
     return rows;
 }

@@ -51,9 +51,10 @@
 
 namespace {
 
-const std::array<QString, 5> kColumnTitles = {
+const std::array<QString, 6> kColumnTitles = {
     QStringLiteral("Argomento"), QStringLiteral("Quesiti"), QStringLiteral("Mai visti"),
     QStringLiteral("Esatte all'ultima risposta"), QStringLiteral("Da ripassare"),
+    QStringLiteral("Probabilità media di risposta esatta"),
 };
 
 // Rows the table shows before it scrolls.
@@ -92,6 +93,8 @@ void frmAndamento::BuildControls()
     QFont bold = lbRiepilogo->font();
     bold.setBold(true);
     lbRiepilogo->setFont(bold);
+    lbPrevisione = Label(this, "lbPrevisione");
+    lbPrevisione->setFont(bold);
 
     picGrafico = BuildChart();
 
@@ -142,6 +145,7 @@ void frmAndamento::BuildControls()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(topRow);
     layout->addWidget(lbRiepilogo);
+    layout->addWidget(lbPrevisione);
     layout->addWidget(picGrafico, 1);
     layout->addWidget(lvArgomenti);
     layout->addLayout(buttons);
@@ -204,7 +208,7 @@ void frmAndamento::FillTopicCombo()
 void frmAndamento::Execute()
 {
     const BankFiles files = ModGlobal::Shared().CurrentFiles();
-    m_data.Load(files.data, files.record, files.log, Clock::Today());
+    m_data.Load(files.data, files.record, files.log, Clock::Today(), ModGlobal::Shared().ExamSets);
     m_exams = ExamScores(HistoryFile::Read(files.history).entries, Clock::Today(), ProgressData::kDays);
     ShowView();
 }
@@ -242,6 +246,7 @@ void frmAndamento::ShowView()
 {
     const ProgressView view = m_data.View(m_topic);
     lbRiepilogo->setText(QString::fromStdString(view.Summary()));
+    lbPrevisione->setText(QtText::FromUtf8(view.Forecast()));
     ShowChart(view);
     ShowTable(view);
 }
@@ -321,11 +326,10 @@ void frmAndamento::ShowTable(const ProgressView& view)
     for (const ProgressRow& row : view.rows) {
         QList<QStandardItem*> cells;
         cells << new QStandardItem(QtText::FromCp1252(row.argomento));
-        for (const int32_t value : {row.quesiti, row.maiVisti, row.esatte, row.daRipassare}) {
-            auto* cell = new QStandardItem(QString::number(value));
-            cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            cells << cell;
-        }
+        for (const int32_t value : {row.quesiti, row.maiVisti, row.esatte, row.daRipassare})
+            cells << new QStandardItem(QString::number(value));
+        cells << new QStandardItem(QtText::FromUtf8(row.MeanChance()));
+        for (qsizetype c = 1; c < cells.size(); ++c) cells[c]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_table->appendRow(cells);
     }
     // "Totale" stands out from the topics above it.

@@ -21,7 +21,8 @@ class QTableView;
 class QValueAxis;
 
 // "Andamento della preparazione": answers and right answers per day over the
-// last 30 days, and per topic what is still unseen or to review. It reads the
+// last 30 days, the exam as if it were today, and per topic what is still
+// unseen or to review and the mean chance of a right answer. It reads the
 // bank, its statistics file and its log once, and writes none of them.
 class frmAndamento : public QDialog, public IModalProcess {
     Q_OBJECT
@@ -60,6 +61,7 @@ private:
     QLabel* lbArgomento = nullptr;
     QComboBox* cbArgomenti = nullptr;
     QLabel* lbRiepilogo = nullptr;
+    QLabel* lbPrevisione = nullptr;  // "Se l'esame fosse oggi"
     QChartView* picGrafico = nullptr;
     QChart* m_chart = nullptr;
     QBarCategoryAxis* m_axisGiorni = nullptr;

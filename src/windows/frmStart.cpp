@@ -6,7 +6,9 @@
 
 #include "setup/AnswerLog.h"
 #include "setup/BuildConstants.h"
+#include "setup/Clock.h"
 #include "setup/Competition.h"
+#include "setup/DueToday.h"
 #include "setup/InterruptedTest.h"
 #include "setup/PrintTempFile.h"
 #include "setup/SessionFile.h"
@@ -93,6 +95,8 @@ void frmStart::BuildControls()
 {
     lbArgomenti = Label(this, "lbArgomenti", QStringLiteral("Selezionare l'argomento:"));
     lstElencoFiltri = Captioned(lbArgomenti, new QListWidget(this), "lstElencoFiltri");
+    lbDaRipassare = Label(this, "lbDaRipassare");
+    lbDaRipassare->setVisible(false);
 
     lbSelezioneArea = Label(this, "lbSelezioneArea", QStringLiteral("Selezionare la lingua:"));
     optArea[0] = Named(new QRadioButton(QStringLiteral("Inglese"), this), "optArea0");
@@ -152,6 +156,7 @@ void frmStart::BuildControls()
     connect(optArea[0], &QRadioButton::clicked, this, [this] { SelectArea(0); });
     connect(optArea[1], &QRadioButton::clicked, this, [this] { SelectArea(1); });
     connect(cbOrdine, &QComboBox::currentIndexChanged, this, &frmStart::ApplyOrderOptions);
+    connect(lstElencoFiltri, &QListWidget::currentRowChanged, this, &frmStart::ShowDueToday);
     connect(ckAbilitaTempo, &QCheckBox::toggled, this, &frmStart::ApplyTimeBox);
     connect(timRestarter, &QTimer::timeout, this, &frmStart::Restart);
 }
@@ -233,6 +238,7 @@ void frmStart::SelectArea(int area)
 {
     if (BuildConstants::AltDataFileName.empty()) area = 0;
     Shared().CurrentDataFile = area == 0 ? Shared().DataFileName : std::string(BuildConstants::AltDataFileName);
+    m_dueToday.reset();
     LoadTopicList(Shared().CurrentDataFile);
     if (lstElencoFiltri->count() > 0) lstElencoFiltri->setCurrentRow(0);
     lstElencoFiltri->setFocus();
@@ -336,6 +342,34 @@ void frmStart::ApplyOrderOptions()
     const bool fromNumber = mode == OrderGazzetta;
     lbHdrNumeroIniziale->setVisible(fromNumber);
     txtNumeroIniziale->setVisible(fromNumber);
+    ShowDueToday();
+}
+
+void frmStart::ShowDueToday()
+{
+    const auto& g = Shared();
+    const int row = lstElencoFiltri->currentRow();
+    if (cbOrdine->currentIndex() != OrderRipasso || row < 0 || g.Filters.empty()) {
+        lbDaRipassare->setVisible(false);
+        return;
+    }
+    try {
+        TestRequest request = g.Request();
+        request.ApplyTopicFilter(g.Filters[static_cast<size_t>(std::min(row, static_cast<int>(g.Filters.size()) - 1))]);
+        if (!m_dueToday) {
+            // The whole bank and its log, once: a change of topic is counted from memory.
+            cMousePointer pointer;
+            pointer.SetWait();
+            auto due = std::make_unique<DueToday>();
+            due->Load(request, Clock::Today());
+            m_dueToday = std::move(due);
+        }
+        lbDaRipassare->setText(QStringLiteral("Da ripassare oggi: %1 quesiti").arg(m_dueToday->Count(request)));
+        lbDaRipassare->setVisible(true);
+    } catch (const std::exception&) {
+        // As the start screen's other options: a bank that does not read shows nothing.
+        lbDaRipassare->setVisible(false);
+    }
 }
 
 void frmStart::ApplyTopicFilter() { Shared().ApplyTopicFilter(lstElencoFiltri->currentRow()); }

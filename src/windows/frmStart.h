@@ -10,8 +10,10 @@
 #include <QWidget>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
+class DueToday;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -54,6 +56,8 @@ private:
     void SelectArea(int area);
     void LoadTopicList(const std::string& fileName);
     void ApplyOrderOptions();
+    // "Da ripassare oggi" for the chosen topic row, while the review schedule is the ordering.
+    void ShowDueToday();
     void ApplyTopicFilter();
     void SelectTheme();
     void ApplyTimeBox();
@@ -83,9 +87,11 @@ private:
     bool m_firstActivation = true;
     bool m_sessionLoaded = false;
     Expected<ModFunzioni::BuiltTest> m_built = Fail(Failure::Kind::NothingFound);
+    std::unique_ptr<DueToday> m_dueToday;  // read when the review schedule is first chosen
 
     QLabel* lbArgomenti = nullptr;
     QListWidget* lstElencoFiltri = nullptr;
+    QLabel* lbDaRipassare = nullptr;
     QLabel* lbSelezioneArea = nullptr;
     QRadioButton* optArea[2] = {nullptr, nullptr};
     QLabel* Label13 = nullptr;

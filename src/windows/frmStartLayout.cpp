@@ -101,7 +101,9 @@ void frmStart::BuildLayout()
     picBack->setSizePolicy(keep);
 
     txtNumeroIniziale->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
-    for (QWidget* w : {static_cast<QWidget*>(lbHdrNumeroIniziale), static_cast<QWidget*>(txtNumeroIniziale)}) {
+    // The options below keep their place whether or not these are shown.
+    for (QWidget* w : {static_cast<QWidget*>(lbHdrNumeroIniziale), static_cast<QWidget*>(txtNumeroIniziale),
+                       static_cast<QWidget*>(lbDaRipassare)}) {
         QSizePolicy policy = w->sizePolicy();
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
@@ -123,6 +125,7 @@ void frmStart::BuildLayout()
     options->addLayout(areaRow, row++, 1);
     options->addWidget(lbArgomenti, row++, 0, 1, 2);
     options->addWidget(lstElencoFiltri, row++, 0, 1, 2);
+    options->addWidget(lbDaRipassare, row++, 0, 1, 2);
     options->addWidget(Label13, row, 0);
     options->addWidget(cbNumero, row++, 1);
     options->addWidget(Label12, row, 0);

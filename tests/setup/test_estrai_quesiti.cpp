@@ -8,6 +8,7 @@
 #include "bank/DataFolders.h"
 
 #include "setup/AnswerLog.h"
+#include "setup/Clock.h"
 #include "setup/ModFunzioni.h"
 
 #include "support/ProgramTest.h"
@@ -82,6 +83,28 @@ TEST_F(EstraiQuesitiTest, OrderingsThroughTheStatisticsAndTheStartNumber)
         request.StartNumber = r.startNumber;
         EXPECT_EQ(Drawn(request), r.codes) << "row " << r.topicRow << ", order " << r.order << ", from " << r.startNumber;
     }
+}
+
+TEST_F(EstraiQuesitiTest, ReviewScheduleOrdersTheFilteredQuestionsByTheBanksLogForToday)
+{
+    // Read on 10/03/2024 (tests/fixtures/memory/crafted-log): due 10 11 6 8 1, lowest
+    // chance first; never answered 5 7 9 12; then 2 3.
+    fs::copy_file(Fixtures::Source("memory/crafted-log/rcv14.log"), LogPath());
+    Clock::SetFixedNowText("10/03/2024 21:00:00");
+    const CodeList all = Drawn(Request(0, OrderRipasso));
+    ASSERT_EQ(all.size(), 11u);
+    EXPECT_EQ(CodeList(all.begin(), all.begin() + 5), (CodeList{10, 11, 6, 8, 1}));
+    EXPECT_EQ(AsSet(CodeList(all.begin() + 5, all.begin() + 9)), (std::set<int32_t>{5, 7, 9, 12}));
+    EXPECT_EQ(CodeList(all.begin() + 9, all.end()), (CodeList{2, 3}));
+    // Topic 2 and three questions: its two due, then one never answered.
+    const CodeList topic2 = Drawn(Request(2, OrderRipasso, 3));
+    ASSERT_EQ(topic2.size(), 3u);
+    EXPECT_EQ(CodeList(topic2.begin(), topic2.begin() + 2), (CodeList{6, 8}));
+    EXPECT_TRUE(topic2[2] == 5 || topic2[2] == 7) << topic2[2];
+    // Weeks later every question answered is due.
+    Clock::SetFixedNowText("20/04/2024 12:00:00");
+    const CodeList later = Drawn(Request(0, OrderRipasso, 7));
+    EXPECT_EQ(AsSet(later), (std::set<int32_t>{1, 2, 3, 6, 8, 10, 11}));
 }
 
 TEST_F(EstraiQuesitiTest, TopicAndGazetteFilters)

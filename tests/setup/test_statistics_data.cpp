@@ -2,6 +2,7 @@
 // folders of tests/fixtures/stats and tests/fixtures/progress, each with the
 // statistics file as records.txt (none: no file) and what is shown as expected.txt.
 #include "setup/Clock.h"
+#include "setup/Competition.h"
 #include "setup/ProgressData.h"
 #include "setup/StatisticsRows.h"
 #include "setup/TopicChoice.h"
@@ -79,27 +80,28 @@ TEST_P(StatisticsCase, RowsThenResets)
 INSTANTIATE_TEST_SUITE_P(Stats, StatisticsCase, ::testing::ValuesIn(Fixtures::Cases("stats")), CaseName);
 
 // The log is rcv14.log; seen on 10/03/2024 the 30 days shown start on 10/02.
-// Shown for every topic choice: the summary, the days with answers (0 = the
-// first of the 30) as answers/right, the table.
+// Shown for every topic choice: the summary and the exam forecast, the days
+// with answers (0 = the first of the 30) as answers/right, the table. The
+// chances are those of bench/peers/memory_case.mjs for the same log.
 using ProgressCase = Case;
 
 TEST_P(ProgressCase, EveryTopicChoice)
 {
     if (fs::exists(GetParam() / "rcv14.log")) fs::copy_file(GetParam() / "rcv14.log", LogPath());
     ProgressData data;
-    data.Load(DataPath(), RecPath(), LogPath(), *Clock::DayNumber("10/03/2024 21:00:00"));
+    data.Load(DataPath(), RecPath(), LogPath(), *Clock::DayNumber("10/03/2024 21:00:00"), Competition::ExamSets());
     std::ostringstream shown;
     for (int32_t topic = 0; topic <= 3; ++topic) {
         const ProgressView view = data.View(topic);
         ASSERT_EQ(view.days.back().day, Clock::DayNumber("10/03/2024 00:00:00"));
-        shown << "-- " << topic << "\n" << view.Summary() << "\n";
+        shown << "-- " << topic << "\n" << view.Summary() << "\n" << view.Forecast() << "\n";
         for (size_t i = 0; i < view.days.size(); ++i)
             if (const ProgressDay& day = view.days[i]; day.answers > 0)
                 shown << i << ": " << day.answers << "/" << day.right << " ";
         shown << "\n";
         for (const auto& r : view.rows)
             shown << r.argomento << "|" << r.quesiti << "|" << r.maiVisti << "|" << r.esatte << "|" << r.daRipassare
-                  << "\n";
+                  << "|" << r.MeanChance() << "\n";
     }
     ExpectFile(GetParam() / "expected.txt", shown.str());
 }

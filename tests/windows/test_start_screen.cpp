@@ -1,4 +1,5 @@
 // The start screen offscreen: what each control starts, shows, stores and opens.
+#include "setup/Clock.h"
 #include "setup/SessionFile.h"
 #include "setup/TestMessages.h"
 
@@ -13,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -264,6 +266,29 @@ TEST_F(StartScreenTest, ImpossibleStatisticsAreToldWhenATestStarts)
     Click(w, "cmdInizia");
     Told(0, "Il file delle statistiche è danneggiato: i valori non validi sono considerati zero.", MessageIcon::Exclamation);
     EXPECT_EQ(handOvers, 1);
+}
+
+TEST_F(StartScreenTest, TheReviewScheduleCountsWhatIsDueForTheChosenRowAndBuildsThatOrder)
+{
+    w->close();
+    // Read on 10/03/2024 (tests/fixtures/memory/crafted-log): due 10 11 6 8 1, lowest chance first.
+    fs::copy_file(Fixtures::Source("memory/crafted-log/rcv14.log"), LogPath());
+    Clock::SetFixedNowText("10/03/2024 21:00:00");
+    Store("Ordine", "6");
+    w = frmStart::ShowNew();
+    auto* due = C<QLabel>("lbDaRipassare");
+    EXPECT_EQ(C<QComboBox>("cbOrdine")->currentText(), "RIPASSO PROGRAMMATO");
+    EXPECT_TRUE(due->isVisible());
+    EXPECT_EQ(due->text(), "Da ripassare oggi: 5 quesiti");
+    C<QListWidget>("lstElencoFiltri")->setCurrentRow(2);
+    EXPECT_EQ(due->text(), "Da ripassare oggi: 2 quesiti");
+    C<QComboBox>("cbOrdine")->setCurrentIndex(OrderCasuale);
+    EXPECT_FALSE(due->isVisible());
+    C<QComboBox>("cbOrdine")->setCurrentIndex(OrderRipasso);
+    EXPECT_TRUE(due->isVisible());
+    Click(w, "cmdInizia");
+    EXPECT_EQ(handOvers, 1);
+    EXPECT_THAT(Codes(*G().TestSet), ::testing::ElementsAre(6, 8, ::testing::_, ::testing::_));
 }
 
 TEST_F(StartScreenTest, AOneTopicBankHidesTheListWhoseRowsStillChooseTheTopic)

@@ -110,8 +110,13 @@ TEST_F(StatsWindowsTest, ProgressShowsTheChosenTopicSavesTheChartAndCloses)
     auto* summary = Child<QLabel>(window, "lbRiepilogo");
     EXPECT_EQ(Child<QComboBox>(window, "cbArgomenti")->currentIndex(), 3);
     EXPECT_EQ(summary->text(), "Ultimi 7 giorni: 2 risposte, 50% esatte - Giorni di pratica: 2");
+    // The exam of the start screen's composition, whatever the topic (figures of tests/fixtures/progress).
+    EXPECT_EQ(Child<QLabel>(window, "lbPrevisione")->text(),
+              "Se l'esame fosse oggi: 14,3/30 in media - probabilità di superarlo: 9%");
     ASSERT_EQ(table->model()->rowCount(), 2);
     EXPECT_EQ(Cell(1, 0), "Totale");
+    EXPECT_EQ(table->model()->headerData(5, Qt::Horizontal).toString(), "Probabilità media di risposta esatta");
+    EXPECT_EQ(Cell(0, 5), "58%");
 
     // A bar for each of the 30 days; the line has points only where there were answers.
     QChart* chart = Child<QChartView>(window, "picGrafico")->chart();
