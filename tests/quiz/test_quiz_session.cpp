@@ -218,6 +218,11 @@ TEST_F(QuizSessionTest, AKeptTestResumesWithItsTimeAndWhenItBegan)
     EXPECT_EQ(view.time, "00:00:00");
     EXPECT_FALSE(session->CountdownRunning());
     EXPECT_TRUE(session->Timed());
+    // An exam whose verdict was taken before it was left keeps it taken.
+    late.TimedOut = true;
+    Make("000", timed, file);
+    session->ResumeTest(late);
+    EXPECT_TRUE(session->TimedOut());
 }
 
 TEST_F(QuizSessionTest, AStatisticsWriteThatFailsIsToldOnce)

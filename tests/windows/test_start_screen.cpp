@@ -226,6 +226,21 @@ TEST_F(StartScreenTest, AnInterruptedTestIsOfferedWithWhatItHoldsAndKeptUnlessTh
     w = frmStart::ShowNew();
     EXPECT_EQ(C<QPushButton>("cmdRiprendi")->text(), "Riprendi il test interrotto (1 di 3, 05/03/2024 09:07)");
 
+    // The same file where nothing can be written is a leftover no test can replace: not offered.
+    w->close();
+    const fs::path stale = UserDir() / file.filename();
+    fs::create_directories(UserDir());
+    fs::copy_file(file, stale);
+    const auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    for (const fs::path& folder : {ProgramDir(), UserDir()}) fs::permissions(folder, writable, fs::perm_options::remove);
+    w = frmStart::ShowNew();
+    EXPECT_TRUE(C<QWidget>("cmdRiprendi")->isHidden());
+    w->close();
+    for (const fs::path& folder : {ProgramDir(), UserDir()}) fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
+    fs::remove(stale);
+    prompts.messages.clear();
+    w = frmStart::ShowNew();
+
     // A new test, or a suspended one, asks first; "No" leaves everything as it was.
     const QString question = "C'è un test interrotto. Vuoi scartarlo e iniziarne uno nuovo?";
     Click(w, "cmdCarica");
