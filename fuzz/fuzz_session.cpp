@@ -39,7 +39,7 @@ public:
     void StopCountdown() override {}
     void ShowTimeExpired() override {}
     void ShowWarning(const std::string&) override { FUZZ_CHECK(false); }
-    void FinishTest(const std::string&) override {}
+    void FinishTest(const std::string&, const HistoryEntry&) override {}
 };
 
 fs::path g_folder;

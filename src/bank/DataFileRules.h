@@ -47,6 +47,8 @@ private:
     using Tag = DataFileFormat::Tag;
 
     struct Question {
+        // Declared, so that clang sees it default-constructible inside this class.
+        Question() {}
         int line = 0;
         std::optional<DataFileFormat::QiFields> fields;
         std::array<int, DataFileFormat::TagCount> lines{};  // where each tag was seen; 0 = absent
